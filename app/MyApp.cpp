@@ -1,0 +1,14 @@
+#include "app/MyApp.h"
+
+#include "app/MyWindow.h"
+#include "sim/Tank.h"
+
+void TMyApp::InitMainWindow()
+{
+    auto window = std::make_unique<TMyWindow>(Tank_);
+    TMyWindow& made = *window;
+    SetMainWindow(std::move(window));
+    Tank_.BlankBitmap = LoadBitmapA("BLANC");
+    made.Sui = TWaveSound::Load("sui");
+    made.Uge = TWaveSound::Load("uge");
+}

@@ -1,0 +1,53 @@
+#include "platform/gfx/Bitmap.h"
+
+#include "platform/gfx/BmpCodec.h"
+#include "platform/resources/ResourceStore.h"
+
+#include <algorithm>
+
+TBitmap::TBitmap(int width, int height, TColour fill)
+    : Width_(std::max(width, 0)), Height_(std::max(height, 0)),
+      Pixels_(std::size_t(Width_) * std::size_t(Height_), fill)
+{
+}
+
+void TBitmap::Fill(const TRect& area, TColour c)
+{
+    const TRect r = area.Intersect(Bounds());
+    for (int y = r.Top; y < r.Bottom; ++y)
+        std::fill(Row(y) + r.Left, Row(y) + r.Right, c);
+}
+
+void TBitmap::Resize(int width, int height, TColour fill)
+{
+    TBitmap next(width, height, fill);
+    const TRect keep = Bounds().Intersect(next.Bounds());
+    for (int y = keep.Top; y < keep.Bottom; ++y)
+        std::copy(Row(y) + keep.Left, Row(y) + keep.Right, next.Row(y) + keep.Left);
+    *this = std::move(next);
+}
+
+void TBitmap::Shift(int dx, int dy, TColour fill)
+{
+    if (dx == 0 && dy == 0)
+        return;
+    TBitmap next(Width_, Height_, fill);
+    const TRect moved = TRect{dx, dy, Width_ + dx, Height_ + dy}.Intersect(Bounds());
+    for (int y = moved.Top; y < moved.Bottom; ++y)
+        std::copy(Row(y - dy) + (moved.Left - dx), Row(y - dy) + (moved.Right - dx), next.Row(y) + moved.Left);
+    *this = std::move(next);
+}
+
+HBITMAP LoadBitmapA(const char* name)
+{
+    const TResourceEntry* res = FindResourceA(name ? name : "", "BITMAP");
+    if (!res)
+        return nullptr;
+    return DecodeBmp(res->Bytes()).release();
+}
+
+bool DeleteObject(HBITMAP bitmap)
+{
+    delete bitmap;
+    return bitmap != nullptr;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+
+#include <vector>
+
+// Encodes a bitmap as a PNG image: 8-bit RGB, deflate-compressed. Empty on failure.
+std::vector<unsigned char> EncodePng(const TBitmap& bitmap);

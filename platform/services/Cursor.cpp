@@ -1,0 +1,99 @@
+#include "platform/services/Cursor.h"
+
+#include "platform/gfx/BmpCodec.h"
+#include "platform/resources/PixelMap.h"
+#include "platform/resources/ResourceStore.h"
+#include "platform/services/QtImage.h"
+#include "platform/window/Window.h"
+
+#include <QBitmap>
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+#include <map>
+
+TCursor::~TCursor() = default;
+TIcon::~TIcon() = default;
+
+namespace {
+
+std::unique_ptr<QCursor> MakeCursor(const TPixelMap& map)
+{
+    QImage image(map.Width, map.Height, QImage::Format_ARGB32);
+    for (int y = 0; y < map.Height; ++y)
+        for (int x = 0; x < map.Width; ++x) {
+            const int index = map.Indexes[std::size_t(y * map.Width + x)];
+            image.setPixel(x, y, index == 0 ? 0x00000000u : index == 1 ? 0xFF000000u : 0xFFFFFFFFu);
+        }
+    return std::make_unique<QCursor>(QPixmap::fromImage(image), map.HotX, map.HotY);
+}
+
+template <class T>
+T* Cached(std::map<std::string, std::unique_ptr<T>>& cache, const std::string& key)
+{
+    const auto found = cache.find(key);
+    return found == cache.end() ? nullptr : found->second.get();
+}
+
+}  // namespace
+
+HCURSOR LoadCursorA(const char* name)
+{
+    static std::map<std::string, std::unique_ptr<TCursor>> cache;
+    const TResourceEntry* entry = FindResourceA(name ? name : "", "CURSOR");
+    if (!entry)
+        return nullptr;
+    if (TCursor* known = Cached(cache, entry->Name))
+        return known;
+    TPixelMap map;
+    std::string error;
+    if (!ParsePixelMap(entry->Text(), kCursorAlphabet, map, error))
+        return nullptr;
+    auto cursor = std::make_unique<TCursor>();
+    cursor->Name = entry->Name;
+    cursor->HotX = map.HotX;
+    cursor->HotY = map.HotY;
+    cursor->Shape = MakeCursor(map);
+    return (cache[entry->Name] = std::move(cursor)).get();
+}
+
+HICON LoadIconA(const char* name)
+{
+    static std::map<std::string, std::unique_ptr<TIcon>> cache;
+    const TResourceEntry* entry = FindResourceA(name ? name : "", "ICON");
+    if (!entry)
+        return nullptr;
+    if (TIcon* known = Cached(cache, entry->Name))
+        return known;
+    const auto bitmap = DecodeBmp(entry->Bytes());
+    if (!bitmap)
+        return nullptr;
+    auto icon = std::make_unique<TIcon>();
+    icon->Name = entry->Name;
+    icon->Image = std::make_unique<QIcon>(QPixmap::fromImage(ToQImage(*bitmap)));
+    return (cache[entry->Name] = std::move(icon)).get();
+}
+
+HCURSOR SetClassLongA(TWindow* window, int index, HCURSOR cursor)
+{
+    if (!window || index != GCL_HCURSOR)
+        return nullptr;
+    return window->SetClassCursor(cursor);
+}
+
+bool GetCursorPos(TPoint* point)
+{
+    if (!point)
+        return false;
+    const QPoint p = QCursor::pos();
+    *point = {p.x(), p.y()};
+    return true;
+}
+
+bool SetCursorPos(int x, int y)
+{
+    QCursor::setPos(x, y);
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+
+class TWindow;
+
+// The system services that tests replace with doubles: starting and stopping timers,
+// the message box and the sound player. The program itself always uses the defaults.
+class ITimerService {
+public:
+    virtual ~ITimerService() = default;
+    // Starts or restarts timer `id` on the window; false when no timer could be had.
+    virtual bool Start(TWindow& window, unsigned id, unsigned milliseconds) = 0;
+    virtual bool Stop(TWindow& window, unsigned id) = 0;
+};
+
+class IMessageBoxService {
+public:
+    virtual ~IMessageBoxService() = default;
+    virtual int Show(TWindow* owner, const char* text, const char* caption, unsigned type) = 0;
+};
+
+class ISoundService {
+public:
+    virtual ~ISoundService() = default;
+    // Plays a complete wave image asynchronously, cutting off what is playing.
+    virtual bool Play(const unsigned char* image, std::size_t size) = 0;
+};
+
+struct TServices {
+    ITimerService* Timers;
+    IMessageBoxService* MessageBoxes;
+    ISoundService* Sounds;
+};
+
+// The services in force; replace members to install doubles, and put the defaults back
+// with RestoreDefaultServices().
+TServices& Services();
+void RestoreDefaultServices();

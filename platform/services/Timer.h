@@ -1,0 +1,8 @@
+#pragma once
+
+class TWindow;
+
+// Starts (or restarts) timer `id` on the window, delivering WM_TIMER every `milliseconds`.
+// Returns the id, or 0 when no timer could be started.
+unsigned SetTimer(TWindow* window, unsigned id, unsigned milliseconds);
+bool KillTimer(TWindow* window, unsigned id);

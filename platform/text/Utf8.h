@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// Copies text into a fixed byte field: at most size - 1 bytes, cut before a character that
+// would not fit whole, then terminated. Returns the bytes copied (without the terminator).
+std::size_t CopyUtf8(std::string_view text, char* field, std::size_t size);
+
+// The longest prefix of at most maxBytes bytes that ends on a character boundary.
+std::size_t Utf8PrefixLength(std::string_view text, std::size_t maxBytes);

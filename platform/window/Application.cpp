@@ -1,0 +1,47 @@
+#include "platform/window/Application.h"
+
+#include "platform/services/QtSoundPlayer.h"
+#include "platform/window/Window.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QWidget>
+
+TPlatformSession::TPlatformSession(int& argc, char** argv)
+{
+    // Whole-number scaling keeps pixel art sharp on dense screens.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    App_ = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+TPlatformSession::~TPlatformSession()
+{
+    // The closing sound may still be playing; let it end before the toolkit goes.
+    DefaultSoundPlayer().Finish(1500);
+}
+
+TApplication::TApplication(const char* name)
+{
+    if (name && qApp)
+        QApplication::setApplicationName(QString::fromUtf8(name));
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::SetMainWindow(std::unique_ptr<TWindow> window)
+{
+    MainWindow_ = std::move(window);
+}
+
+int TApplication::Run()
+{
+    InitMainWindow();
+    if (!MainWindow_ || !MainWindow_->Create())
+        return 1;
+    MainWindow_->Widget()->show();
+    // The loop ends once the main window's toolkit window is gone.
+    QEventLoop loop;
+    QObject::connect(MainWindow_->Widget(), &QObject::destroyed, &loop, &QEventLoop::quit);
+    return loop.exec();
+}

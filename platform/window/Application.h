@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+class TWindow;
+
+// The toolkit's session: made first, before the screen can be measured, and kept until
+// every window is gone.
+class TPlatformSession {
+public:
+    TPlatformSession(int& argc, char** argv);
+    ~TPlatformSession();
+    TPlatformSession(const TPlatformSession&) = delete;
+    TPlatformSession& operator=(const TPlatformSession&) = delete;
+
+private:
+    std::unique_ptr<QApplication> App_;
+};
+
+// Runs the message loop of a program with one main window: asks InitMainWindow for the
+// window, creates and shows it, and dispatches messages until it has closed.
+class TApplication {
+public:
+    explicit TApplication(const char* name = nullptr);
+    virtual ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    int Run();
+    TWindow* GetMainWindow() const { return MainWindow_.get(); }
+
+protected:
+    virtual void InitMainWindow() = 0;
+    void SetMainWindow(std::unique_ptr<TWindow> window);
+
+private:
+    std::unique_ptr<TWindow> MainWindow_;
+};

@@ -1,0 +1,156 @@
+#include "platform/window/FrameWidgets.h"
+
+#include "platform/services/QtImage.h"
+#include "platform/window/FrameWindow.h"
+#include "platform/window/Messages.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTimerEvent>
+
+namespace {
+
+unsigned Keys(const QMouseEvent* event)
+{
+    unsigned keys = 0;
+    if (event->buttons() & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+}  // namespace
+
+TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent), Owner_(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(1, 1);
+}
+
+void TClientView::paintEvent(QPaintEvent* event)
+{
+    // Pixels are copied as they are: scaling for a dense screen is by whole pixels.
+    if (!Owner_)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const TBitmap& picture = Owner_->Picture();
+    const QImage image = ViewAsQImage(picture);
+    for (const QRect& rect : event->region()) {
+        const QRect inside = rect.intersected(image.rect());
+        if (!inside.isEmpty())
+            painter.drawImage(inside.topLeft(), image, inside);
+        if (inside != rect)
+            for (const QRect& outside : QRegion(rect).subtracted(inside))
+                painter.fillRect(outside, QColor(0, 255, 255));
+    }
+}
+
+void TClientView::resizeEvent(QResizeEvent*)
+{
+    if (Owner_)
+        Owner_->ClientResized(width(), height());
+}
+
+void TClientView::Report(QMouseEvent* event, bool doubleClick, bool release)
+{
+    unsigned message = 0;
+    if (event->button() == Qt::LeftButton)
+        message = release ? WM_LBUTTONUP : doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+    else if (event->button() == Qt::RightButton)
+        message = release ? WM_RBUTTONUP : doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
+    if (message == 0 || !Owner_)
+        return;
+    const QPoint at = event->position().toPoint();
+    Owner_->MouseEvent(message, Keys(event), at.x(), at.y());
+}
+
+void TClientView::mousePressEvent(QMouseEvent* event)
+{
+    Report(event, false, false);
+}
+
+void TClientView::mouseReleaseEvent(QMouseEvent* event)
+{
+    Report(event, false, true);
+}
+
+void TClientView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Report(event, true, false);
+}
+
+void TClientView::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0 && Owner_)
+        Owner_->WheelTurned(steps);
+}
+
+TFrameWidget::TFrameWidget(TFrameWindow* owner) : Owner_(owner)
+{
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    View = new TClientView(owner, central);
+    HorizontalBar = new QScrollBar(Qt::Horizontal, central);
+    VerticalBar = new QScrollBar(Qt::Vertical, central);
+    grid->addWidget(View, 0, 0);
+    grid->addWidget(VerticalBar, 0, 1);
+    grid->addWidget(HorizontalBar, 1, 0);
+    setCentralWidget(central);
+    HorizontalBar->hide();
+    VerticalBar->hide();
+    connect(HorizontalBar, &QScrollBar::valueChanged, this, [owner](int v) { owner->ScrollBarMoved(true, v); });
+    connect(VerticalBar, &QScrollBar::valueChanged, this, [owner](int v) { owner->ScrollBarMoved(false, v); });
+
+    // The window menu sits where a title bar's system menu would: first in the menu bar.
+    MenuAction = menuBar()->addAction(QStringLiteral("≡ Window"));
+    MenuAction->setObjectName(QStringLiteral("windowMenu"));
+    connect(MenuAction, &QAction::triggered, this, [owner] { owner->MenuButtonPressed(false); });
+    auto* keyMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(keyMenu, &QShortcut::activated, this, [owner] { owner->MenuButtonPressed(true); });
+}
+
+void TFrameWidget::closeEvent(QCloseEvent* event)
+{
+    // Closing always goes through the window's own close command.
+    event->ignore();
+    if (Owner_)
+        Owner_->CloseRequested();
+}
+
+void TFrameWidget::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && Owner_)
+        Owner_->StateChanged();
+}
+
+void TFrameWidget::Detach()
+{
+    Owner_ = nullptr;
+    View->Detach();
+    disconnect(HorizontalBar, nullptr, this, nullptr);
+    disconnect(VerticalBar, nullptr, this, nullptr);
+    disconnect(MenuAction, nullptr, this, nullptr);
+    for (QShortcut* shortcut : findChildren<QShortcut*>())
+        shortcut->setEnabled(false);
+}
+
+void TFrameWidget::timerEvent(QTimerEvent* event)
+{
+    if (Owner_)
+        Owner_->DeliverTimer(event->timerId());
+}

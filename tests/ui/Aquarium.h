@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Doubles.h"
+#include "app/MyWindow.h"
+#include "creatures/Ikimono.h"
+#include "platform/resources/ResourceStore.h"
+#include "sim/Tank.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// A fresh tank on a 1024 x 788 screen with the main window open, and the services
+// replaced by doubles.
+class TAquarium {
+public:
+    explicit TAquarium(int capacity = 100, std::uint32_t seed = 7)
+    {
+        Tank.ScreenWidth = 1024;
+        Tank.ScreenHeight = 788;
+        Tank.TankCapacity = capacity;
+        Tank.Random.srand(seed);
+        Window = std::make_unique<TMyWindow>(Tank);
+        Window->Sui = TWaveSound::Load("sui");
+        Window->Uge = TWaveSound::Load("uge");
+    }
+
+    bool Open()
+    {
+        if (!Window->Create())
+            return false;
+        Window->Widget()->show();
+        QApplication::processEvents();
+        return true;
+    }
+
+    int Count() const
+    {
+        int n = 0;
+        for (const auto& slot : Tank.TankTable)
+            n += slot != nullptr;
+        return n;
+    }
+
+    // How often the player was asked for the named wave.
+    int Plays(const char* name) const
+    {
+        const TResourceEntry* wave = FindResourceA(name, "WAVE");
+        int n = 0;
+        for (const auto& play : Doubles.Sounds.Played)
+            n += wave && play.Image == wave->Data;
+        return n;
+    }
+
+    TServiceDoubles Doubles;
+    TTank Tank;
+    std::unique_ptr<TMyWindow> Window;
+};
+
+// Runs `act` on the modal dialog as soon as one is open.
+inline void WhenModal(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(5);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/services/Services.h"
+#include "platform/window/Window.h"
+
+#include <string>
+#include <vector>
+
+// Timers that work as the real ones, except that the next `FailuresLeft` starts fail.
+class TFlakyTimers final : public ITimerService {
+public:
+    bool Start(TWindow& window, unsigned id, unsigned milliseconds) override
+    {
+        Starts.push_back(milliseconds);
+        if (FailuresLeft > 0) {
+            --FailuresLeft;
+            return false;
+        }
+        return window.StartTimer(id, milliseconds);
+    }
+    bool Stop(TWindow& window, unsigned id) override
+    {
+        ++Stops;
+        return window.StopTimer(id);
+    }
+
+    int FailuresLeft = 0;
+    std::vector<unsigned> Starts;
+    int Stops = 0;
+};
+
+// Message boxes that are dismissed at once, and remembered.
+class TRecordingMessageBoxes final : public IMessageBoxService {
+public:
+    int Show(TWindow*, const char* text, const char* caption, unsigned) override
+    {
+        Shown.push_back(std::string(caption) + ": " + text);
+        return 1;
+    }
+    std::vector<std::string> Shown;
+};
+
+// A silent player that remembers which images it was asked to play.
+class TRecordingSounds final : public ISoundService {
+public:
+    bool Play(const unsigned char* image, std::size_t size) override
+    {
+        Played.push_back({image, size});
+        return true;
+    }
+    struct TPlay {
+        const unsigned char* Image;
+        std::size_t Size;
+    };
+    std::vector<TPlay> Played;
+};
+
+// Installs the three doubles for the life of a test.
+class TServiceDoubles {
+public:
+    TServiceDoubles() { Services() = {&Timers, &Boxes, &Sounds}; }
+    ~TServiceDoubles() { RestoreDefaultServices(); }
+
+    TFlakyTimers Timers;
+    TRecordingMessageBoxes Boxes;
+    TRecordingSounds Sounds;
+};

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12), builds, and then either runs the aquarium or
+# runs every test.
+#
+#   tools/bootstrap.sh run [CAPACITY]   build and open the aquarium
+#   tools/bootstrap.sh test             build and run the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev
+          zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build "$build" -j "$(nproc)"
+
+case "${1:-run}" in
+  run)
+    shift || true
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "No display found: running the headless simulator instead."
+      "$build/tools/tolvenn-sim" --seed 1 --ticks 2000 --png "$build/tank.png" --census - --every 500
+      echo "The tank's picture is in $build/tank.png"
+    else
+      exec "$build/app/tolvenn" "$@"
+    fi
+    ;;
+  test)
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run [CAPACITY] | test" >&2
+    exit 2
+    ;;
+esac

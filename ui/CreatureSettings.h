@@ -1,0 +1,9 @@
+#pragma once
+
+class TTankWindow;
+class TWindow;
+
+// The right button on a creature: the simulation stands still while the first creature
+// under the pointer is shown and edited in "生き物設定"; the values come back to it however
+// the dialog ended, and the timer starts again.
+void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int clientX, int clientY);

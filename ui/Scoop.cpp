@@ -1,0 +1,47 @@
+#include "ui/Scoop.h"
+
+#include "creatures/Ikimono.h"
+#include "sim/HitTest.h"
+#include "sim/Tank.h"
+#include "sim/TankWindow.h"
+#include "ui/WaveSound.h"
+
+namespace {
+
+// The class cursor changes only when the pointer next moves; putting the pointer where it
+// already is shows the new one at once.
+void ShowCursorNow(TWindow& window, HCURSOR cursor)
+{
+    SetClassLongA(&window, GCL_HCURSOR, cursor);
+    TPoint at;
+    if (GetCursorPos(&at))
+        SetCursorPos(at.x, at.y);
+}
+
+}  // namespace
+
+void ScoopPress(TWindow& window, TTankWindow& tankWindow, HCURSOR scooping, const TWaveSound& squelch,
+                int clientX, int clientY)
+{
+    TTank& tank = tankWindow.Tank();
+    const int px = clientX + TTankWindow::kScrollUnit * tankWindow.ScrollX();
+    const int py = clientY + TTankWindow::kScrollUnit * tankWindow.ScrollY();
+    ShowCursorNow(window, scooping);
+    for (int i = 0; i < tank.TankCapacity && i < TTank::kSlots; ++i) {
+        if (!tank.TankTable[i] || !IsHit(*tank.TankTable[i], px, py))
+            continue;
+        tank.WindowDC = GetDC(tankWindow.Drawable());
+        tank.MemoryDC = CreateCompatibleDC(tank.WindowDC);
+        tank.TankTable[i].reset();
+        DeleteDC(tank.MemoryDC);
+        ReleaseDC(tankWindow.Drawable(), tank.WindowDC);
+        tank.MemoryDC = nullptr;
+        tank.WindowDC = nullptr;
+        PlayWave(squelch);
+    }
+}
+
+void ScoopRelease(TWindow& window, HCURSOR resting)
+{
+    ShowCursorNow(window, resting);
+}

@@ -1,0 +1,24 @@
+#include "ui/SpeedDialog.h"
+
+#include "platform/window/ResponseTable.h"
+
+TSpeedDlg::TSpeedDlg(TWindow* parent, int& timerInterval) : TDialog(parent, "speed"), TimerInterval_(timerInterval) {}
+
+void TSpeedDlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    Bar.SetRange(1, 500);
+    Bar.SetPosition(TimerInterval_);
+}
+
+bool TSpeedDlg::ResponseTableLookup(TMessage& msg)
+{
+    static constexpr TResponseEntry<TSpeedDlg> table[] = {{WM_COMMAND, 1, &TSpeedDlg::EvOk}};
+    return DispatchResponse<TSpeedDlg>(*this, table, msg) || TDialog::ResponseTableLookup(msg);
+}
+
+void TSpeedDlg::EvOk(TMessage&)
+{
+    TimerInterval_ = Bar.GetPosition();
+    CmOk();
+}

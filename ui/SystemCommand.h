@@ -1,0 +1,14 @@
+#pragma once
+
+struct TTank;
+struct TWaveSound;
+class TWindow;
+
+// The window's own system commands.
+constexpr unsigned kAboutCommand = 1;
+constexpr unsigned kSpeedCommand = 2;
+
+// What the window does itself for a system command, before the default processing:
+// "About..." plays the swish and shows the About box, "速さ..." runs the speed dialog.
+// Every other command needs nothing here.
+void RunOwnSystemCommand(TWindow& window, TTank& tank, unsigned command, const TWaveSound& swish);
