@@ -3,8 +3,11 @@
 // waves are checked and embedded as they are.
 //
 //   rescomp OUT.cpp TYPE=NAME=FILE ...
+//   rescomp --png OUT.png PICTURE.txt     (a pixel map as an image file, for the desktop)
 
 #include "platform/gfx/BmpCodec.h"
+#include "platform/gfx/Palette.h"
+#include "platform/gfx/PngWriter.h"
 #include "platform/resources/DialogTemplate.h"
 #include "platform/resources/PixelMap.h"
 #include "platform/resources/ResourceStore.h"
@@ -62,6 +65,37 @@ bool Convert(const TSource& s, std::vector<unsigned char>& data, std::string& er
     return false;
 }
 
+bool WriteFile(const std::string& path, const std::vector<unsigned char>& data)
+{
+    const std::string tmp = path + ".tmp";
+    std::ofstream file(tmp, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+    file.close();
+    return file && std::rename(tmp.c_str(), path.c_str()) == 0;
+}
+
+int WritePicture(const std::string& out, const std::string& in)
+{
+    std::vector<unsigned char> data;
+    TPixelMap map;
+    std::string error = "cannot read";
+    if (!ReadFile(in, data) ||
+        !ParseColourMap(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()), map, error)) {
+        std::cerr << in << ": " << error << "\n";
+        return 1;
+    }
+    TBitmap picture(map.Width, map.Height);
+    for (int y = 0; y < map.Height; ++y)
+        for (int x = 0; x < map.Width; ++x)
+            picture.SetPixel(x, y, kClassicPalette[map.Indexes[std::size_t(y * map.Width + x)]]);
+    const std::vector<unsigned char> png = EncodePng(picture);
+    if (png.empty() || !WriteFile(out, png)) {
+        std::cerr << "rescomp: cannot write " << out << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 // The compiler itself embeds nothing.
@@ -72,8 +106,10 @@ std::span<const TResourceEntry> EmbeddedResources()
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--png")
+        return WritePicture(argv[2], argv[3]);
     if (argc < 2) {
-        std::cerr << "usage: rescomp OUT.cpp TYPE=NAME=FILE ...\n";
+        std::cerr << "usage: rescomp OUT.cpp TYPE=NAME=FILE ... | rescomp --png OUT.png PICTURE.txt\n";
         return 2;
     }
     std::vector<TSource> sources;
@@ -108,11 +144,8 @@ int main(int argc, char** argv)
     out << "};\n}  // namespace\n\nstd::span<const TResourceEntry> EmbeddedResources()\n{\n"
            "    return kTable;\n}\n";
 
-    const std::string tmp = std::string(argv[1]) + ".tmp";
-    std::ofstream file(tmp, std::ios::binary);
-    file << out.str();
-    file.close();
-    if (!file || std::rename(tmp.c_str(), argv[1]) != 0) {
+    const std::string text = out.str();
+    if (!WriteFile(argv[1], std::vector<unsigned char>(text.begin(), text.end()))) {
         std::cerr << "rescomp: cannot write " << argv[1] << "\n";
         return 1;
     }
