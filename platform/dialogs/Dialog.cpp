@@ -25,8 +25,9 @@ QWidget* TDialog::MakeWidget()
         return nullptr;
     QWidget* owner = Parent ? Parent->Widget() : nullptr;
     Dialog_ = new TDialogWidget(this, owner);
-    Dialog_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Caption, system menu and close box; a dialog is neither minimised nor maximised.
+    Dialog_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const TDialogUnits units = BuildDialogControls(*Template_, *Dialog_);
     for (QPushButton* button : Dialog_->findChildren<QPushButton*>()) {
         const int id = button->objectName().toInt();
