@@ -1,0 +1,13 @@
+#pragma once
+
+#include "creatures/Ikimono.h"
+
+// Flappers: two frames that alternate on every drawing, whichever way they swim.
+class TBATABATA : public TIKIMONO {
+public:
+    TBATABATA(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+
+    void Show() override;
+
+    int Frame = 0;
+};

@@ -1,0 +1,122 @@
+#include "creatures/Ikimono.h"
+
+#include "sim/Tank.h"
+#include "sim/TankWindow.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A draw modulo a size that should never be 0; a degenerate tank puts founders at 0.
+int DrawBelow(TRandom& random, int bound)
+{
+    const int value = random.rand();
+    return bound > 0 ? value % bound : 0;
+}
+
+}  // namespace
+
+TIKIMONO::TIKIMONO(TTankWindow* window, TIKIMONO* parent)
+    : Window(window), Parent(parent), Tank_(window->Tank())
+{
+    TRandom& random = Random();
+    if (parent) {
+        Species = parent->Species;
+        X = parent->X;
+        Y = parent->Y;
+        GeneLifespan = parent->GeneLifespan;
+        GeneBreedRate = parent->GeneBreedRate;
+        GeneSpeed = parent->GeneSpeed;
+        std::memcpy(FamilyName, parent->FamilyName, kFamilyNameSize);
+        FamilyName[kFamilyNameSize - 1] = '\0';
+        GeneGrowth = parent->GeneGrowth;
+        Generation = parent->Generation + 1;
+    } else {
+        X = DrawBelow(random, Tank_.ScreenWidth);
+        Y = DrawBelow(random, Tank_.ScreenHeight);
+        GeneGrowth = 10;
+        Generation = 1;
+    }
+    DX = random.rand() % 32 - 16;
+    DY = random.rand() % 32 - 16;
+    if (DX == 0)
+        DX = 1;
+    if (DY == 0)
+        DY = 1;
+    Age = 0;
+    Giant = random.LongRand() % 10000 == 10 ? 1 : 0;
+}
+
+TIKIMONO::~TIKIMONO()
+{
+    if (!Tank_.ClosingFlag)
+        Erase();
+}
+
+TRandom& TIKIMONO::Random() const
+{
+    return Tank_.Random;
+}
+
+void TIKIMONO::Show()
+{
+    DrawBitmap(Bitmaps[DX < 0 ? 0 : 1]);
+}
+
+int TIKIMONO::Step()
+{
+    if (RemainingLife <= 0)
+        return STEP_DIE;
+    Erase();
+    Move(100, 100, false);
+    Show();
+    --RemainingLife;
+    TRandom& random = Random();
+    if (random.rand() % 400 == 0)
+        ReAim();
+    return random.rand() % BreedOdds() == RemainingLife % BreedOdds() ? STEP_BREED : STEP_LIVE;
+}
+
+int TIKIMONO::BreedByChance()
+{
+    return Random().rand() % BreedOdds() == 0 ? STEP_BREED : STEP_LIVE;
+}
+
+void TIKIMONO::ReAim()
+{
+    TRandom& random = Random();
+    DX = random.rand() % 30 - 15;
+    DY = random.rand() % 30 - 15;
+}
+
+void TIKIMONO::Move(int divisorX, int divisorY, bool strictRightEdge)
+{
+    // 64-bit throughout: a dash leaves DX uncapped. Every bounce re-aims at once, so a
+    // bounce on X changes the DY used below.
+    const long long screenWidth = Tank_.ScreenWidth;
+    const long long screenHeight = Tank_.ScreenHeight;
+
+    long long x = X + (long long)DX * Speed / divisorX;
+    if (strictRightEdge ? x + Width > screenWidth : x + Width >= screenWidth) {
+        x = screenWidth - Width;
+        ReAim();
+    }
+    if (x <= 0) {
+        x = 0;
+        ReAim();
+    }
+    X = int(x);
+
+    // The bottom 16 pixels of the tank are never entered.
+    long long y = Y + (long long)DY * Speed / divisorY;
+    if (y + Height + 16 >= screenHeight) {
+        y = screenHeight - Height - 16;
+        ReAim();
+    }
+    if (y <= 0) {
+        y = 0;
+        ReAim();
+    }
+    Y = int(y);
+}

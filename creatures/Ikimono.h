@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+
+#include <array>
+
+class TRandom;
+class TTankWindow;
+struct TTank;
+
+// What a step asks of the tick.
+constexpr int STEP_LIVE = 0;
+constexpr int STEP_DIE = 1;
+constexpr int STEP_BREED = 2;
+
+// A living thing in the tank: its individual values, its genes and the two operations
+// through which the tick drives it. Construction without a parent makes a founder at a
+// random place; with a parent, a child where the parent is, carrying its genes. The
+// species catalogue completes either one before its first step.
+class TIKIMONO {
+public:
+    static constexpr int kMaxFrames = 8;
+    static constexpr int kFamilyNameSize = 40;
+
+    TIKIMONO(TTankWindow* window, TIKIMONO* parent);
+    // Virtual so that a species object owned through a TIKIMONO pointer is destroyed whole.
+    virtual ~TIKIMONO();
+    TIKIMONO(const TIKIMONO&) = delete;
+    TIKIMONO& operator=(const TIKIMONO&) = delete;
+
+    // Picks this moment's frame and draws it once.
+    virtual void Show();
+    // One simulation step; returns STEP_LIVE, STEP_DIE or STEP_BREED.
+    virtual int Step();
+
+    // Fresh random velocity on both axes, -15 to 14 each.
+    void ReAim();
+    // Advances by DX, DY scaled by Speed over the divisors, bouncing off the tank's edges.
+    void Move(int divisorX, int divisorY, bool strictRightEdge);
+    // Paints the background over what the last drawing covered.
+    void Erase();
+    // Counts one more drawing in Age, then draws the bitmap at the size that Age gives.
+    void DrawBitmap(HBITMAP bitmap);
+    // The window rectangle a drawing at the current Age covers; false when it is out of view.
+    bool DrawnArea(TRect& area) const;
+
+    TTankWindow* const Window;
+    TIKIMONO* Parent;
+    int X = 0;
+    int Y = 0;
+    int DX = 0;
+    int DY = 0;
+    int Species = 0;
+    std::array<HBITMAP, kMaxFrames> Bitmaps{};
+    int FrameCount = 0;
+    int Width = 0;
+    int Height = 0;
+    int Giant = 0;
+    unsigned int Age = 0;
+    char FamilyName[kFamilyNameSize] = {};
+    int RemainingLife = 0;
+    int BreedRate = 0;
+    int Speed = 0;
+    int GeneLifespan = 0;
+    int GeneBreedRate = 0;
+    int GeneSpeed = 0;
+    int GeneGrowth = 0;
+    int Generation = 0;
+
+protected:
+    TRandom& Random() const;
+    // Odds of one in BreedRate; the remainder's divisor is kept at least 1.
+    int BreedOdds() const { return BreedRate > 0 ? BreedRate : 1; }
+    // The breeding test of every rule but the base one.
+    int BreedByChance();
+
+private:
+    // Kept from the window at construction: a creature never changes tanks, and closing
+    // must still read ClosingFlag while the window itself is going away.
+    TTank& Tank_;
+
+    void Blit(HBITMAP source, const TRect& area);
+};

@@ -1,0 +1,20 @@
+#include "creatures/Sakana.h"
+
+#include "platform/random/Random.h"
+
+#include <algorithm>
+#include <climits>
+
+int TSAKANA::Step()
+{
+    if (RemainingLife <= 0)
+        return STEP_DIE;
+    Erase();
+    Move(100, 100, true);
+    Show();
+    --RemainingLife;
+    // Repeated dashes keep doubling; held at the int range rather than overflowing.
+    if (Random().rand() % 40 == 0)
+        DX = int(std::clamp(2LL * DX, (long long)INT_MIN, (long long)INT_MAX));
+    return BreedByChance();
+}

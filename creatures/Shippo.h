@@ -1,0 +1,17 @@
+#pragma once
+
+#include "creatures/Ikimono.h"
+
+// Tail-wavers: run a few moves, then pause a few steps wagging the tail between two
+// frames, turning only when a pause ends (or at a bounce).
+class TSHIPPO : public TIKIMONO {
+public:
+    TSHIPPO(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+
+    void Show() override;
+    int Step() override;
+
+    int RunSteps = 5;
+    int PauseSteps = 0;
+    int TailFrame = 1;
+};

@@ -1,0 +1,6 @@
+#include "creatures/Shizuka.h"
+
+void TSHIZUKA::Show()
+{
+    DrawBitmap(Bitmaps[0]);
+}
