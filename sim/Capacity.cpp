@@ -1,0 +1,10 @@
+#include "sim/Capacity.h"
+
+int CapacityForScreenWidth(int screenWidth)
+{
+    if (screenWidth <= 640)
+        return 100;
+    if (screenWidth <= 800)
+        return 150;
+    return 400;
+}

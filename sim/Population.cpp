@@ -1,0 +1,33 @@
+#include "sim/Population.h"
+
+#include "creatures/Ikimono.h"
+#include "sim/SpeciesCatalogue.h"
+#include "sim/Tank.h"
+#include "sim/TankWindow.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kFounders = 40;
+constexpr int kRandomFoundersFrom = 20;
+// Far past the growth gene, so founders are drawn full size from their first step.
+constexpr unsigned int kFounderAge = 100;
+
+}  // namespace
+
+void PopulateTank(TTankWindow& window)
+{
+    TTank& tank = window.Tank();
+    const int used = std::clamp(tank.TankCapacity, 0, TTank::kSlots);
+    for (int i = 0; i < used; ++i)
+        tank.TankTable[std::size_t(i)].reset();
+
+    for (int k = 0; k < kFounders; ++k) {
+        const int species = k < kRandomFoundersFrom ? k + 1 : tank.Random.rand() % kSpeciesCount + 1;
+        tank.TankTable[std::size_t(k)] = CreateCreature(species, &window, nullptr);
+    }
+    for (int k = 0; k < kFounders; ++k)
+        if (auto& creature = tank.TankTable[std::size_t(k)])
+            creature->Age = kFounderAge;
+}

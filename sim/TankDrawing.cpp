@@ -1,0 +1,20 @@
+#include "sim/TankDrawing.h"
+
+#include "sim/Tank.h"
+#include "sim/TankWindow.h"
+
+TTankDrawing::TTankDrawing(TTankWindow& window) : Window_(window)
+{
+    TTank& tank = window.Tank();
+    tank.WindowDC = GetDC(window.Drawable());
+    tank.MemoryDC = CreateCompatibleDC(tank.WindowDC);
+}
+
+TTankDrawing::~TTankDrawing()
+{
+    TTank& tank = Window_.Tank();
+    DeleteDC(tank.MemoryDC);
+    ReleaseDC(Window_.Drawable(), tank.WindowDC);
+    tank.MemoryDC = nullptr;
+    tank.WindowDC = nullptr;
+}
