@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+
+struct TTank;
+
+// Every sprite of the tank, enlarged four times and labelled with its name and size
+// ("KAPPA3 16x32"), in a grid on the water colour, in set order.
+TBitmap ComposeSpriteSheet(const TTank& tank);
