@@ -43,8 +43,6 @@ void TMyWindow::SetupWindow()
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
     AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
-    for (int i = 0; i < Tank_.TankCapacity && i < TTank::kSlots; ++i)
-        Tank_.TankTable[i].reset();
     StartSimulationTimer(*this, Tank_.TimerInterval);
     PopulateTank(*this);
 }

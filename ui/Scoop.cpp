@@ -3,6 +3,7 @@
 #include "creatures/Ikimono.h"
 #include "sim/HitTest.h"
 #include "sim/Tank.h"
+#include "sim/TankDrawing.h"
 #include "sim/TankWindow.h"
 #include "ui/WaveSound.h"
 
@@ -30,13 +31,10 @@ void ScoopPress(TWindow& window, TTankWindow& tankWindow, HCURSOR scooping, cons
     for (int i = 0; i < tank.TankCapacity && i < TTank::kSlots; ++i) {
         if (!tank.TankTable[i] || !IsHit(*tank.TankTable[i], px, py))
             continue;
-        tank.WindowDC = GetDC(tankWindow.Drawable());
-        tank.MemoryDC = CreateCompatibleDC(tank.WindowDC);
-        tank.TankTable[i].reset();
-        DeleteDC(tank.MemoryDC);
-        ReleaseDC(tankWindow.Drawable(), tank.WindowDC);
-        tank.MemoryDC = nullptr;
-        tank.WindowDC = nullptr;
+        {
+            const TTankDrawing drawing(tankWindow);
+            tank.TankTable[i].reset();
+        }
         PlayWave(squelch);
     }
 }
