@@ -1,7 +1,7 @@
 #include "sim/Population.h"
 
 #include "creatures/Ikimono.h"
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
 

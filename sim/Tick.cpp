@@ -1,7 +1,7 @@
 #include "sim/Tick.h"
 
 #include "creatures/Ikimono.h"
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/Tank.h"
 #include "sim/TankDrawing.h"
 #include "sim/TankWindow.h"

@@ -63,7 +63,7 @@ bool ParseColourMap(std::string_view text, TPixelMap& out, std::string& error)
     bool lineStart = true;
     for (char& c : pixels) {
         if (lineStart)
-            comment = c == '#' || c == 'h';
+            comment = c == '#';
         lineStart = c == '\n';
         if (!comment && c == '.')
             c = 'E';

@@ -2,8 +2,10 @@
 
 #include "platform/window/FrameWidgets.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -61,7 +63,10 @@ QWidget* TFrameWindow::MakeWidget()
         };
         Scroller->OnChange = [this] { SyncScrollBars(); };
     }
-    Frame_->resize(800, 600);
+    // The system's default size: most of the screen, leaving room around the window.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(800, 600);
+    Frame_->resize(room.expandedTo(QSize(480, 360)));
     SyncScrollBars();
     return Frame_;
 }

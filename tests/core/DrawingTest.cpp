@@ -1,7 +1,7 @@
 #include "TestTank.h"
 
-#include "creatures/Species.h"
-#include "sim/SpeciesCatalogue.h"
+#include "creatures/Kinds.h"
+#include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "platform/resources/PixelMap.h"
 #include "platform/resources/ResourceStore.h"
 #include "platform/resources/WaveImage.h"
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 
 #include <gtest/gtest.h>

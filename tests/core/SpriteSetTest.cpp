@@ -1,4 +1,4 @@
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 

@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 
 TTestTank::TTestTank(int width, int height, int capacity, std::uint32_t seed)
     : Window(Tank, width, height)

@@ -1,10 +1,11 @@
 #include "Aquarium.h"
 
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "ui/SimulationTimer.h"
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,6 +175,25 @@ TEST_F(CreatureDialogTest, ALongNameIsCutToWholeCharactersWithin39Bytes)
         });
         EXPECT_STREQ(fish.FamilyName, c.Kept);
         EXPECT_LE(std::strlen(fish.FamilyName), 39u);
+    }
+}
+
+TEST_F(CreatureDialogTest, EnterInAnEditIsOkAndEscapeIsCancel)
+{
+    const struct {
+        Qt::Key Key;
+        int Life;
+    } cases[] = {{Qt::Key_Return, 77}, {Qt::Key_Escape, -1}};
+    for (const auto& c : cases) {
+        TIKIMONO& fish = Place(1);
+        const int before = fish.RemainingLife;
+        Edit([&c](QWidget* d) {
+            QLineEdit* life = EditOf(d, 102);
+            life->setText("77");
+            QKeyEvent press(QEvent::KeyPress, c.Key, Qt::NoModifier);
+            QApplication::sendEvent(life, &press);
+        });
+        EXPECT_EQ(fish.RemainingLife, c.Life == -1 ? before : c.Life) << c.Key;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "Aquarium.h"
 
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "ui/SimulationTimer.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tools/sim/Census.h"
 
 #include "creatures/Ikimono.h"
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/Tank.h"
 
 #include <array>

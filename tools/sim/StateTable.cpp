@@ -3,7 +3,7 @@
 #include "creatures/Aruku.h"
 #include "creatures/Batabata.h"
 #include "creatures/Shippo.h"
-#include "sim/SpeciesCatalogue.h"
+#include "sim/Catalogue.h"
 #include "sim/Tank.h"
 
 #include <sstream>
