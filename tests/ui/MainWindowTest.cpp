@@ -1,6 +1,8 @@
 #include "Aquarium.h"
 
 #include "platform/window/Menu.h"
+#include "sim/HeadlessWindow.h"
+#include "sim/Population.h"
 #include "ui/SimulationTimer.h"
 
 #include <gtest/gtest.h>
@@ -128,4 +130,27 @@ TEST(MainWindow, TheTitleBarCloseButtonTakesTheCloseCommand)
     EXPECT_FALSE(a.Window->IsWindow());
     EXPECT_EQ(a.Plays("uge"), 1);
     EXPECT_TRUE(a.Doubles.Boxes.Shown.empty());
+}
+
+TEST(MainWindow, MakesTheSameFoundersAsTheHeadlessToolFromTheSameSeed)
+{
+    TAquarium a(400, 12345);
+    // Set up, but no event handled yet, so no tick has moved anyone.
+    ASSERT_TRUE(a.Window->Create());
+    TTank headless;
+    headless.ScreenWidth = 1024;
+    headless.ScreenHeight = 788;
+    headless.TankCapacity = 400;
+    headless.Random.srand(12345);
+    THeadlessWindow window(headless);
+    PopulateTank(window);
+    for (int i = 0; i < 40; ++i) {
+        const TIKIMONO& w = *a.Tank.TankTable[i];
+        const TIKIMONO& h = *headless.TankTable[i];
+        EXPECT_EQ(w.Species, h.Species) << i;
+        EXPECT_EQ(w.X, h.X) << i;
+        EXPECT_EQ(w.Y, h.Y) << i;
+        EXPECT_EQ(w.DX, h.DX) << i;
+        EXPECT_EQ(w.RemainingLife, h.RemainingLife) << i;
+    }
 }
