@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "platform/text/Decimal.h"
+#include "base/text/Decimal.h"
+#include "sim/Capacity.h"
 
 #include <cstring>
 
@@ -19,11 +20,12 @@ TCommandLine ReadCommandLine(int argc, const char* const* argv)
         return line;
     }
     const int value = DecimalValue(arg);
-    if (value > 49 && value < 801)
+    if (IsAllowedCapacity(value))
         line.Capacity = value;
     else
         line.Warning = std::string("tolvenn: capacity \"") + arg +
-                       "\" not taken (a number from 50 to 800 is); the screen width decides";
+                       "\" not taken (a number from " + std::to_string(kMinCapacity) + " to " +
+                       std::to_string(kMaxCapacity) + " is); the screen width decides";
     return line;
 }
 

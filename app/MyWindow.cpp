@@ -43,16 +43,15 @@ void TMyWindow::SetupWindow()
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
     AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
-    StartSimulationTimer(*this, Tank_.TimerInterval);
+    StartSimulationTimer(*this, TimerInterval);
     PopulateTank(*this);
 }
 
 bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
-    Tank_.ClosingFlag = 1;
     StopSimulationTimer(*this);
-    Tank_.DestroyAllCreatures();
+    Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.
     Sui.Free();
     Uge.Free();
@@ -81,7 +80,7 @@ void TMyWindow::EvLButtonUp(TMessage&)
 
 void TMyWindow::EvRButtonDown(TMessage& msg)
 {
-    OpenCreatureSettings(*this, *this, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    OpenCreatureSettings(*this, *this, TimerInterval, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
 }
 
 void TMyWindow::EvSize(TMessage& msg)
@@ -105,8 +104,8 @@ void TMyWindow::EvTimer(TMessage&)
 void TMyWindow::EvSysCommand(TMessage& msg)
 {
     StopSimulationTimer(*this);
-    RunOwnSystemCommand(*this, Tank_, unsigned(msg.WParam), Sui);
+    RunOwnSystemCommand(*this, TimerInterval, unsigned(msg.WParam), Sui);
     DefaultProcessing(msg);
     if (IsWindow())
-        StartSimulationTimer(*this, Tank_.TimerInterval);
+        StartSimulationTimer(*this, TimerInterval);
 }

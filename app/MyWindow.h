@@ -26,6 +26,8 @@ public:
     HCURSOR ScoopingCursor = nullptr;
     TWaveSound Sui;
     TWaveSound Uge;
+    // The simulation timer's period in milliseconds, set by the speed dialog.
+    int TimerInterval = 50;
 
 protected:
     void SetupWindow() override;

@@ -1,6 +1,6 @@
 #include "creatures/Aruku.h"
 
-#include "platform/random/Random.h"
+#include "base/random/Random.h"
 
 void TARUKU::Show()
 {
@@ -8,7 +8,7 @@ void TARUKU::Show()
     DrawBitmap(Bitmaps[DX < 0 ? Frame : 2 + Frame]);
 }
 
-int TARUKU::Step()
+TStepResult TARUKU::Step()
 {
     if (Random().rand() % 2 == 0)
         return STEP_LIVE;

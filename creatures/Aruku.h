@@ -6,10 +6,10 @@
 // horizontal rate, and turn every 40 moves. Frames 0 and 1 face left, 2 and 3 right.
 class TARUKU : public TIKIMONO {
 public:
-    TARUKU(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TARUKU(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 
     void Show() override;
-    int Step() override;
+    TStepResult Step() override;
 
     int Frame = 0;
 };

@@ -5,7 +5,7 @@
 // Flappers: two frames that alternate on every drawing, whichever way they swim.
 class TBATABATA : public TIKIMONO {
 public:
-    TBATABATA(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TBATABATA(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 
     void Show() override;
 

@@ -1,7 +1,5 @@
 #include "creatures/Ikimono.h"
 
-#include "sim/Tank.h"
-#include "sim/TankWindow.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +15,8 @@ int DrawBelow(TRandom& random, int bound)
 
 }  // namespace
 
-TIKIMONO::TIKIMONO(TTankWindow* window, TIKIMONO* parent)
-    : Window(window), Parent(parent), Tank_(window->Tank())
+TIKIMONO::TIKIMONO(TTankView* view, TIKIMONO* parent)
+    : View(view), Parent(parent), World_(view->World())
 {
     TRandom& random = Random();
     if (parent) {
@@ -33,8 +31,8 @@ TIKIMONO::TIKIMONO(TTankWindow* window, TIKIMONO* parent)
         GeneGrowth = parent->GeneGrowth;
         Generation = parent->Generation + 1;
     } else {
-        X = DrawBelow(random, Tank_.ScreenWidth);
-        Y = DrawBelow(random, Tank_.ScreenHeight);
+        X = DrawBelow(random, World_.ScreenWidth);
+        Y = DrawBelow(random, World_.ScreenHeight);
         GeneGrowth = 10;
         Generation = 1;
     }
@@ -50,13 +48,13 @@ TIKIMONO::TIKIMONO(TTankWindow* window, TIKIMONO* parent)
 
 TIKIMONO::~TIKIMONO()
 {
-    if (!Tank_.ClosingFlag)
+    if (!World_.ClosingFlag)
         Erase();
 }
 
 TRandom& TIKIMONO::Random() const
 {
-    return Tank_.Random;
+    return World_.Random;
 }
 
 void TIKIMONO::Show()
@@ -64,7 +62,7 @@ void TIKIMONO::Show()
     DrawBitmap(Bitmaps[DX < 0 ? 0 : 1]);
 }
 
-int TIKIMONO::Step()
+TStepResult TIKIMONO::Step()
 {
     if (RemainingLife <= 0)
         return STEP_DIE;
@@ -78,7 +76,7 @@ int TIKIMONO::Step()
     return random.rand() % BreedOdds() == RemainingLife % BreedOdds() ? STEP_BREED : STEP_LIVE;
 }
 
-int TIKIMONO::BreedByChance()
+TStepResult TIKIMONO::BreedByChance()
 {
     return Random().rand() % BreedOdds() == 0 ? STEP_BREED : STEP_LIVE;
 }
@@ -94,8 +92,8 @@ void TIKIMONO::Move(int divisorX, int divisorY, bool strictRightEdge)
 {
     // 64-bit throughout: a dash leaves DX uncapped. Every bounce re-aims at once, so a
     // bounce on X changes the DY used below.
-    const long long screenWidth = Tank_.ScreenWidth;
-    const long long screenHeight = Tank_.ScreenHeight;
+    const long long screenWidth = World_.ScreenWidth;
+    const long long screenHeight = World_.ScreenHeight;
 
     long long x = X + (long long)DX * Speed / divisorX;
     if (strictRightEdge ? x + Width > screenWidth : x + Width >= screenWidth) {

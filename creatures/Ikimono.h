@@ -1,17 +1,11 @@
 #pragma once
 
-#include "platform/gfx/Bitmap.h"
+#include "creatures/World.h"
 
 #include <array>
 
-class TRandom;
-class TTankWindow;
-struct TTank;
-
 // What a step asks of the tick.
-constexpr int STEP_LIVE = 0;
-constexpr int STEP_DIE = 1;
-constexpr int STEP_BREED = 2;
+enum TStepResult : int { STEP_LIVE = 0, STEP_DIE = 1, STEP_BREED = 2 };
 
 // A living thing in the tank: its individual values, its genes and the two operations
 // through which the tick drives it. Construction without a parent makes a founder at a
@@ -22,7 +16,7 @@ public:
     static constexpr int kMaxFrames = 8;
     static constexpr int kFamilyNameSize = 40;
 
-    TIKIMONO(TTankWindow* window, TIKIMONO* parent);
+    TIKIMONO(TTankView* view, TIKIMONO* parent);
     // Virtual so that a species object owned through a TIKIMONO pointer is destroyed whole.
     virtual ~TIKIMONO();
     TIKIMONO(const TIKIMONO&) = delete;
@@ -31,7 +25,7 @@ public:
     // Picks this moment's frame and draws it once.
     virtual void Show();
     // One simulation step; returns STEP_LIVE, STEP_DIE or STEP_BREED.
-    virtual int Step();
+    virtual TStepResult Step();
 
     // Fresh random velocity on both axes, -15 to 14 each.
     void ReAim();
@@ -44,7 +38,7 @@ public:
     // The window rectangle a drawing at the current Age covers; false when it is out of view.
     bool DrawnArea(TRect& area) const;
 
-    TTankWindow* const Window;
+    TTankView* const View;
     TIKIMONO* Parent;
     int X = 0;
     int Y = 0;
@@ -72,12 +66,12 @@ protected:
     // Odds of one in BreedRate; the remainder's divisor is kept at least 1.
     int BreedOdds() const { return BreedRate > 0 ? BreedRate : 1; }
     // The breeding test of every rule but the base one.
-    int BreedByChance();
+    TStepResult BreedByChance();
 
 private:
-    // Kept from the window at construction: a creature never changes tanks, and closing
+    // Kept from the view at construction: a creature never changes tanks, and closing
     // must still read ClosingFlag while the window itself is going away.
-    TTank& Tank_;
+    TWorld& World_;
 
     void Blit(HBITMAP source, const TRect& area);
 };

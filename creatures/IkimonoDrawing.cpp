@@ -1,14 +1,12 @@
 #include "creatures/Ikimono.h"
 
-#include "sim/Tank.h"
-#include "sim/TankWindow.h"
 
 bool TIKIMONO::DrawnArea(TRect& area) const
 {
-    const int sx = X - TTankWindow::kScrollUnit * Window->ScrollX();
-    const int sy = Y - TTankWindow::kScrollUnit * Window->ScrollY();
+    const int sx = View->ClientX(X);
+    const int sy = View->ClientY(Y);
     // Visibility is judged on the full size at every stage.
-    if (sx + Width < 0 || sy + Height < 0 || sx > Window->ClientWidth() || sy > Window->ClientHeight())
+    if (sx + Width < 0 || sy + Height < 0 || sx > View->ClientWidth() || sy > View->ClientHeight())
         return false;
 
     // Ages and growth compare as unsigned numbers; a growing creature grows right and down.
@@ -33,7 +31,7 @@ void TIKIMONO::Erase()
 {
     TRect area;
     if (DrawnArea(area))
-        Blit(Tank_.BlankBitmap, area);
+        Blit(World_.BlankBitmap, area);
 }
 
 void TIKIMONO::DrawBitmap(HBITMAP bitmap)
@@ -47,12 +45,12 @@ void TIKIMONO::DrawBitmap(HBITMAP bitmap)
 void TIKIMONO::Blit(HBITMAP source, const TRect& area)
 {
     // Outside a tick or a removal there are no contexts, and nothing may be drawn.
-    if (!Tank_.WindowDC || !Tank_.MemoryDC)
+    if (!World_.WindowDC || !World_.MemoryDC)
         return;
-    SelectObject(Tank_.MemoryDC, source);
+    SelectObject(World_.MemoryDC, source);
     if (area.Width() == Width && area.Height() == Height)
-        BitBlt(Tank_.WindowDC, area.Left, area.Top, Width, Height, Tank_.MemoryDC, 0, 0, SRCCOPY);
+        BitBlt(World_.WindowDC, area.Left, area.Top, Width, Height, World_.MemoryDC, 0, 0, SRCCOPY);
     else
-        StretchBlt(Tank_.WindowDC, area.Left, area.Top, area.Width(), area.Height(), Tank_.MemoryDC, 0, 0, Width,
+        StretchBlt(World_.WindowDC, area.Left, area.Top, area.Width(), area.Height(), World_.MemoryDC, 0, 0, Width,
                    Height, SRCCOPY);
 }

@@ -14,118 +14,118 @@
 // Goldfish.
 class GYOPI : public TSAKANA {
 public:
-    GYOPI(TTankWindow* window, TIKIMONO* parent) : TSAKANA(window, parent) {}
+    GYOPI(TTankView* view, TIKIMONO* parent) : TSAKANA(view, parent) {}
 };
 
 // Seahorse.
 class TATU : public TIKIMONO {
 public:
-    TATU(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TATU(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Crocodile fish.
 class WANIUO : public TIKIMONO {
 public:
-    WANIUO(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    WANIUO(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Squid.
 class IKA : public TBATABATA {
 public:
-    IKA(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    IKA(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 };
 
 // Submarine.
 class SUB : public TIKIMONO {
 public:
-    SUB(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    SUB(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Strange fish.
 class HIRAME : public TIKIMONO {
 public:
-    HIRAME(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    HIRAME(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Starfish.
 class HITODE : public TBATABATA {
 public:
-    HITODE(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    HITODE(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 };
 
 class BARG : public TBATABATA {
 public:
-    BARG(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    BARG(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 };
 
 // Bone fish.
 class HONEUO : public TSAKANA {
 public:
-    HONEUO(TTankWindow* window, TIKIMONO* parent) : TSAKANA(window, parent) {}
+    HONEUO(TTankView* view, TIKIMONO* parent) : TSAKANA(view, parent) {}
 };
 
 // Butterflyfish.
 class CHOUCHOU : public TSAKANA {
 public:
-    CHOUCHOU(TTankWindow* window, TIKIMONO* parent) : TSAKANA(window, parent) {}
+    CHOUCHOU(TTankView* view, TIKIMONO* parent) : TSAKANA(view, parent) {}
 };
 
 // Kappa.
 class KAPPA : public TARUKU {
 public:
-    KAPPA(TTankWindow* window, TIKIMONO* parent) : TARUKU(window, parent) {}
+    KAPPA(TTankView* view, TIKIMONO* parent) : TARUKU(view, parent) {}
 };
 
 // Octopus.
 class TAKO : public TBATABATA {
 public:
-    TAKO(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    TAKO(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 };
 
 // Jellyfish.
 class KURAGE : public TBATABATA {
 public:
-    KURAGE(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    KURAGE(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 };
 
 // Clownfish.
 class KUMANOMI : public TIKIMONO {
 public:
-    KUMANOMI(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    KUMANOMI(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Sea urchin.
 class UNI : public TSHIZUKA {
 public:
-    UNI(TTankWindow* window, TIKIMONO* parent) : TSHIZUKA(window, parent) {}
+    UNI(TTankView* view, TIKIMONO* parent) : TSHIZUKA(view, parent) {}
 };
 
 // Moss ball.
 class MARIMO : public TSHIZUKA {
 public:
-    MARIMO(TTankWindow* window, TIKIMONO* parent) : TSHIZUKA(window, parent) {}
+    MARIMO(TTankView* view, TIKIMONO* parent) : TSHIZUKA(view, parent) {}
 };
 
 // Mud snail.
 class KAI : public TARUKU {
 public:
-    KAI(TTankWindow* window, TIKIMONO* parent) : TARUKU(window, parent) {}
+    KAI(TTankView* view, TIKIMONO* parent) : TARUKU(view, parent) {}
 };
 
 // Crab.
 class KANI : public TYOKO {
 public:
-    KANI(TTankWindow* window, TIKIMONO* parent) : TYOKO(window, parent) {}
+    KANI(TTankView* view, TIKIMONO* parent) : TYOKO(view, parent) {}
 };
 
 // Whale.
 class KUJIRA : public TIKIMONO {
 public:
-    KUJIRA(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    KUJIRA(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 };
 
 // Horseshoe crab.
 class KABUTO : public TSHIPPO {
 public:
-    KABUTO(TTankWindow* window, TIKIMONO* parent) : TSHIPPO(window, parent) {}
+    KABUTO(TTankView* view, TIKIMONO* parent) : TSHIPPO(view, parent) {}
 };

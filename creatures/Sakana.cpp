@@ -1,11 +1,11 @@
 #include "creatures/Sakana.h"
 
-#include "platform/random/Random.h"
+#include "base/random/Random.h"
 
 #include <algorithm>
 #include <climits>
 
-int TSAKANA::Step()
+TStepResult TSAKANA::Step()
 {
     if (RemainingLife <= 0)
         return STEP_DIE;

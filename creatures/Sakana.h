@@ -6,7 +6,7 @@
 // re-aims it. Their right edge is strict, so a fish can rest flush against it.
 class TSAKANA : public TIKIMONO {
 public:
-    TSAKANA(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TSAKANA(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 
-    int Step() override;
+    TStepResult Step() override;
 };

@@ -1,6 +1,6 @@
 #include "creatures/Shippo.h"
 
-#include "platform/random/Random.h"
+#include "base/random/Random.h"
 
 void TSHIPPO::Show()
 {
@@ -15,7 +15,7 @@ void TSHIPPO::Show()
     }
 }
 
-int TSHIPPO::Step()
+TStepResult TSHIPPO::Step()
 {
     TRandom& random = Random();
     if (random.rand() % 4 == 0)

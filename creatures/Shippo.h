@@ -6,10 +6,10 @@
 // frames, turning only when a pause ends (or at a bounce).
 class TSHIPPO : public TIKIMONO {
 public:
-    TSHIPPO(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TSHIPPO(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 
     void Show() override;
-    int Step() override;
+    TStepResult Step() override;
 
     int RunSteps = 5;
     int PauseSteps = 0;

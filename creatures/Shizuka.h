@@ -5,7 +5,7 @@
 // Quiet ones with a single picture.
 class TSHIZUKA : public TIKIMONO {
 public:
-    TSHIZUKA(TTankWindow* window, TIKIMONO* parent) : TIKIMONO(window, parent) {}
+    TSHIZUKA(TTankView* view, TIKIMONO* parent) : TIKIMONO(view, parent) {}
 
     void Show() override;
 };

@@ -1,8 +1,8 @@
 #include "creatures/Yoko.h"
 
-#include "platform/random/Random.h"
+#include "base/random/Random.h"
 
-int TYOKO::Step()
+TStepResult TYOKO::Step()
 {
     TRandom& random = Random();
     if (random.rand() % 3 == 0)

@@ -5,7 +5,7 @@
 // Sideways walkers: act on about two ticks in three and turn often.
 class TYOKO : public TBATABATA {
 public:
-    TYOKO(TTankWindow* window, TIKIMONO* parent) : TBATABATA(window, parent) {}
+    TYOKO(TTankView* view, TIKIMONO* parent) : TBATABATA(view, parent) {}
 
-    int Step() override;
+    TStepResult Step() override;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gfx/Bitmap.h"
-#include "platform/gfx/DeviceContext.h"
+#include "base/gfx/Bitmap.h"
+#include "base/gfx/DeviceContext.h"
 #include "sim/TankWindow.h"
 
 #include <vector>

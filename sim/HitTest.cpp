@@ -3,7 +3,6 @@
 #include "creatures/Ikimono.h"
 #include "sim/Tank.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 bool IsHit(const TIKIMONO& creature, int px, int py)
@@ -14,7 +13,7 @@ bool IsHit(const TIKIMONO& creature, int px, int py)
 
 int FirstHitSlot(const TTank& tank, int px, int py)
 {
-    const int used = std::clamp(tank.TankCapacity, 0, TTank::kSlots);
+    const int used = tank.UsedSlots();
     for (int i = 0; i < used; ++i)
         if (const auto& creature = tank.TankTable[std::size_t(i)]; creature && IsHit(*creature, px, py))
             return i;

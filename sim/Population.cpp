@@ -5,7 +5,6 @@
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -19,7 +18,7 @@ constexpr unsigned int kFounderAge = 100;
 void PopulateTank(TTankWindow& window)
 {
     TTank& tank = window.Tank();
-    const int used = std::clamp(tank.TankCapacity, 0, TTank::kSlots);
+    const int used = tank.UsedSlots();
     for (int i = 0; i < used; ++i)
         tank.TankTable[std::size_t(i)].reset();
 

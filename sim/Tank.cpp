@@ -2,17 +2,28 @@
 
 #include "creatures/Ikimono.h"
 
+#include <algorithm>
+
 TTank::TTank() = default;
 
 TTank::~TTank()
 {
-    // The window may already be gone, so nothing is erased.
-    ClosingFlag = 1;
-    DestroyAllCreatures();
+    Close();
+}
+
+int TTank::UsedSlots() const
+{
+    return std::clamp(TankCapacity, 0, kSlots);
 }
 
 void TTank::DestroyAllCreatures()
 {
     for (auto& slot : TankTable)
         slot.reset();
+}
+
+void TTank::Close()
+{
+    ClosingFlag = 1;
+    DestroyAllCreatures();
 }

@@ -1,22 +1,17 @@
 #pragma once
 
-#include "platform/gfx/DeviceContext.h"
+#include "base/gfx/DeviceContext.h"
+#include "creatures/World.h"
+#include "sim/Tank.h"
 
-struct TTank;
-
-// What a creature needs of the window it lives in: the shared tank, a picture to draw on,
-// the client size and the scroll position (in units of 16 pixels). The main window is
-// one; the headless tool has its own.
-class TTankWindow {
+// A view of the tank that the simulation can also draw through: the main window is one,
+// the headless tool has its own.
+class TTankWindow : public TTankView {
 public:
-    static constexpr int kScrollUnit = 16;
-
     virtual TTank& Tank() = 0;
     virtual TDrawable* Drawable() = 0;
-    virtual int ClientWidth() const = 0;
-    virtual int ClientHeight() const = 0;
-    virtual int ScrollX() const = 0;
-    virtual int ScrollY() const = 0;
+
+    TWorld& World() final { return Tank(); }
 
 protected:
     ~TTankWindow() = default;

@@ -25,18 +25,17 @@ bool PlaceChild(TTankWindow& window, TIKIMONO& parent, int used)
 void StepAll(TTankWindow& window, TTickCounts& tick)
 {
     TTank& tank = window.Tank();
-    // The table has a fixed number of slots, whatever the capacity says.
-    const int used = std::clamp(tank.TankCapacity, 0, TTank::kSlots);
+    const int used = tank.UsedSlots();
     for (int i = 0; i < used; ++i) {
         auto& slot = tank.TankTable[std::size_t(i)];
         if (!slot)
             continue;
-        tank.LastStepResult = slot->Step();
+        const TStepResult result = slot->Step();
         ++tick.Steps;
-        if (tank.LastStepResult == STEP_DIE) {
+        if (result == STEP_DIE) {
             slot.reset();
             ++tick.Deaths;
-        } else if (tank.LastStepResult == STEP_BREED && PlaceChild(window, *slot, used)) {
+        } else if (result == STEP_BREED && PlaceChild(window, *slot, used)) {
             ++tick.Births;
         }
     }

@@ -1,7 +1,7 @@
 #include "ui/CreatureSettings.h"
 
 #include "creatures/Ikimono.h"
-#include "platform/text/Decimal.h"
+#include "base/text/Decimal.h"
 #include "sim/HitTest.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
@@ -10,12 +10,12 @@
 
 #include <cstdio>
 
-void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int clientX, int clientY)
+void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int timerInterval, int clientX, int clientY)
 {
     TTank& tank = tankWindow.Tank();
     StopSimulationTimer(window);
-    const int px = clientX + TTankWindow::kScrollUnit * tankWindow.ScrollX();
-    const int py = clientY + TTankWindow::kScrollUnit * tankWindow.ScrollY();
+    const int px = tankWindow.TankX(clientX);
+    const int py = tankWindow.TankY(clientY);
     const int slot = FirstHitSlot(tank, px, py);
     if (slot >= 0) {
         TIKIMONO* creature = tank.TankTable[slot].get();
@@ -40,5 +40,5 @@ void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int clientX,
             creature->GeneGrowth = dialog.GeneGrowth;
         }
     }
-    StartSimulationTimer(window, tank.TimerInterval);
+    StartSimulationTimer(window, timerInterval);
 }

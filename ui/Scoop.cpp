@@ -25,10 +25,10 @@ void ScoopPress(TWindow& window, TTankWindow& tankWindow, HCURSOR scooping, cons
                 int clientX, int clientY)
 {
     TTank& tank = tankWindow.Tank();
-    const int px = clientX + TTankWindow::kScrollUnit * tankWindow.ScrollX();
-    const int py = clientY + TTankWindow::kScrollUnit * tankWindow.ScrollY();
+    const int px = tankWindow.TankX(clientX);
+    const int py = tankWindow.TankY(clientY);
     ShowCursorNow(window, scooping);
-    for (int i = 0; i < tank.TankCapacity && i < TTank::kSlots; ++i) {
+    for (int i = 0; i < tank.UsedSlots(); ++i) {
         if (!tank.TankTable[i] || !IsHit(*tank.TankTable[i], px, py))
             continue;
         {

@@ -1,6 +1,5 @@
 #pragma once
 
-struct TTank;
 struct TWaveSound;
 class TWindow;
 
@@ -10,5 +9,5 @@ constexpr unsigned kSpeedCommand = 2;
 
 // What the window does itself for a system command, before the default processing:
 // "About..." plays the swish and shows the About box, "速さ..." runs the speed dialog.
-// Every other command needs nothing here.
-void RunOwnSystemCommand(TWindow& window, TTank& tank, unsigned command, const TWaveSound& swish);
+// Every other command needs nothing here. The speed dialog sets timerInterval.
+void RunOwnSystemCommand(TWindow& window, int& timerInterval, unsigned command, const TWaveSound& swish);

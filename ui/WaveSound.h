@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/resources/ResourceHandles.h"
+#include "base/resources/ResourceHandles.h"
 
 // One of the two embedded sounds, loaded once for the whole run.
 struct TWaveSound {

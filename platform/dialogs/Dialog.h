@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/resources/DialogTemplate.h"
+#include "base/resources/DialogTemplate.h"
 #include "platform/window/Window.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs/DialogUnits.h"
-#include "platform/resources/DialogTemplate.h"
+#include "base/resources/DialogTemplate.h"
 
 #include <QString>
 

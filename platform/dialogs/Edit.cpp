@@ -1,6 +1,6 @@
 #include "platform/dialogs/Edit.h"
 
-#include "platform/text/Utf8.h"
+#include "base/text/Utf8.h"
 
 #include <QLineEdit>
 

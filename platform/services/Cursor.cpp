@@ -1,8 +1,8 @@
 #include "platform/services/Cursor.h"
 
-#include "platform/gfx/BmpCodec.h"
-#include "platform/resources/PixelMap.h"
-#include "platform/resources/ResourceStore.h"
+#include "base/gfx/BmpCodec.h"
+#include "base/resources/PixelMap.h"
+#include "base/resources/ResourceStore.h"
 #include "platform/services/QtImage.h"
 #include "platform/window/Window.h"
 

@@ -1,6 +1,6 @@
 #include "platform/services/QtSoundPlayer.h"
 
-#include "platform/resources/WaveImage.h"
+#include "base/resources/WaveImage.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

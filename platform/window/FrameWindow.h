@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/DeviceContext.h"
+#include "base/gfx/DeviceContext.h"
 #include "platform/window/Menu.h"
 #include "platform/window/Scroller.h"
 #include "platform/window/Window.h"

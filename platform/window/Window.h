@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/Bitmap.h"
+#include "base/gfx/Bitmap.h"
 #include "platform/services/Cursor.h"
 #include "platform/window/Messages.h"
 

@@ -1,4 +1,4 @@
-#include "platform/gfx/DeviceContext.h"
+#include "base/gfx/DeviceContext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/gfx/PngWriter.h"
+#include "base/gfx/PngWriter.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,4 +1,4 @@
-#include "platform/random/Random.h"
+#include "base/random/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "platform/gfx/BmpCodec.h"
-#include "platform/gfx/Palette.h"
-#include "platform/resources/PixelMap.h"
-#include "platform/resources/ResourceStore.h"
-#include "platform/resources/WaveImage.h"
+#include "base/gfx/BmpCodec.h"
+#include "base/gfx/Palette.h"
+#include "base/resources/PixelMap.h"
+#include "base/resources/ResourceStore.h"
+#include "base/resources/WaveImage.h"
 #include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 

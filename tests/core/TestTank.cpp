@@ -20,8 +20,7 @@ TTestTank::TTestTank(int width, int height, int capacity, std::uint32_t seed)
 TTestTank::~TTestTank()
 {
     EndDrawing();
-    Tank.ClosingFlag = 1;
-    Tank.DestroyAllCreatures();
+    Tank.Close();
 }
 
 TIKIMONO& TTestTank::Put(int slot, int species, TIKIMONO* parent)

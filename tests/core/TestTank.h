@@ -1,7 +1,7 @@
 #pragma once
 
 #include "creatures/Ikimono.h"
-#include "platform/gfx/Bitmap.h"
+#include "base/gfx/Bitmap.h"
 #include "sim/HeadlessWindow.h"
 #include "sim/Tank.h"
 #include "sim/TankDrawing.h"

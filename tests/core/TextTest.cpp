@@ -1,5 +1,5 @@
-#include "platform/text/Decimal.h"
-#include "platform/text/Utf8.h"
+#include "base/text/Decimal.h"
+#include "base/text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "Doubles.h"
 #include "app/MyWindow.h"
 #include "creatures/Ikimono.h"
-#include "platform/resources/ResourceStore.h"
+#include "base/resources/ResourceStore.h"
 #include "sim/Tank.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "platform/dialogs/Dialog.h"
 #include "platform/dialogs/ScrollBar.h"
-#include "platform/resources/DialogTemplate.h"
+#include "base/resources/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 

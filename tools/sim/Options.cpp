@@ -1,5 +1,7 @@
 #include "tools/sim/Options.h"
 
+#include "sim/Capacity.h"
+
 #include <charconv>
 
 namespace {
@@ -55,8 +57,8 @@ std::string Apply(std::string_view name, std::string_view value, TSimOptions& o)
         return ParseTank(value, o.TankWidth, o.TankHeight) ? "" : "expects WxH, each from 64 to 16384";
     if (name == "--capacity") {
         int capacity = 0;
-        if (!ParseInt(value, 50, 800, capacity))
-            return "expects a number from 50 to 800";
+        if (!ParseInt(value, kMinCapacity, kMaxCapacity, capacity))
+            return "expects a number from " + std::to_string(kMinCapacity) + " to " + std::to_string(kMaxCapacity);
         o.Capacity = capacity;
         return {};
     }

@@ -1,6 +1,6 @@
 #include "tools/sim/SimTool.h"
 
-#include "platform/gfx/PngWriter.h"
+#include "base/gfx/PngWriter.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "tools/sim/OutputFile.h"

@@ -1,6 +1,6 @@
 #include "tools/sim/Simulation.h"
 
-#include "platform/gfx/PngWriter.h"
+#include "base/gfx/PngWriter.h"
 #include "sim/Capacity.h"
 #include "sim/HeadlessWindow.h"
 #include "sim/Population.h"
@@ -21,8 +21,7 @@ public:
     explicit TBitmapsLoaded(TTank& tank) : Tank_(tank) { LoadBitmaps(tank); }
     ~TBitmapsLoaded()
     {
-        Tank_.ClosingFlag = 1;
-        Tank_.DestroyAllCreatures();
+        Tank_.Close();
         DeleteBitmaps(Tank_);
     }
     TBitmapsLoaded(const TBitmapsLoaded&) = delete;

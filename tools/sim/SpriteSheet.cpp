@@ -1,6 +1,6 @@
 #include "tools/sim/SpriteSheet.h"
 
-#include "platform/gfx/DeviceContext.h"
+#include "base/gfx/DeviceContext.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "tools/sim/TinyFont.h"

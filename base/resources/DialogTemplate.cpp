@@ -1,6 +1,6 @@
-#include "platform/resources/DialogTemplate.h"
+#include "base/resources/DialogTemplate.h"
 
-#include "platform/resources/ResourceStore.h"
+#include "base/resources/ResourceStore.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "platform/resources/PixelMap.h"
+#include "base/resources/PixelMap.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/Rect.h"
+#include "base/gfx/Rect.h"
 
 #include <cstdint>
 #include <vector>

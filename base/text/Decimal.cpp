@@ -1,4 +1,4 @@
-#include "platform/text/Decimal.h"
+#include "base/text/Decimal.h"
 
 #include <climits>
 

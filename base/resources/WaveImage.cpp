@@ -1,4 +1,4 @@
-#include "platform/resources/WaveImage.h"
+#include "base/resources/WaveImage.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/resources/ResourceStore.h"
+#include "base/resources/ResourceStore.h"
 
 #include <algorithm>
 #include <cctype>

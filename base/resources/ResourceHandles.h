@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/resources/ResourceStore.h"
+#include "base/resources/ResourceStore.h"
 
 // Handles to a found and to a loaded resource. Embedded data never moves, so loading,
 // locking and freeing only keep count of who holds it.

@@ -1,6 +1,6 @@
-#include "platform/gfx/BmpCodec.h"
+#include "base/gfx/BmpCodec.h"
 
-#include "platform/gfx/Palette.h"
+#include "base/gfx/Palette.h"
 
 namespace {
 

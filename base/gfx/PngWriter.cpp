@@ -1,4 +1,4 @@
-#include "platform/gfx/PngWriter.h"
+#include "base/gfx/PngWriter.h"
 
 #include <zlib.h>
 

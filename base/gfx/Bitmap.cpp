@@ -1,7 +1,7 @@
-#include "platform/gfx/Bitmap.h"
+#include "base/gfx/Bitmap.h"
 
-#include "platform/gfx/BmpCodec.h"
-#include "platform/resources/ResourceStore.h"
+#include "base/gfx/BmpCodec.h"
+#include "base/resources/ResourceStore.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/resources/ResourceHandles.h"
+#include "base/resources/ResourceHandles.h"
 
 HGLOBAL LoadResource(HRSRC resource)
 {

@@ -1,4 +1,4 @@
-#include "platform/text/Utf8.h"
+#include "base/text/Utf8.h"
 
 #include <cstring>
 
