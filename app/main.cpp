@@ -27,7 +27,7 @@ int main(int argc, char** argv)
 
     TPlatformSession session(argc, argv);
     TTank tank;
-    tank.Random.srand(std::uint32_t(std::time(nullptr)));
+    tank.SeedRandom(std::uint32_t(std::time(nullptr)));
     tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);
     tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);

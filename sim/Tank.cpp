@@ -11,6 +11,12 @@ TTank::~TTank()
     Close();
 }
 
+void TTank::SeedRandom(std::uint32_t seed)
+{
+    Seed = seed;
+    Random.srand(seed);
+}
+
 int TTank::UsedSlots() const
 {
     return std::clamp(TankCapacity, 0, kSlots);

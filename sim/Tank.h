@@ -3,6 +3,7 @@
 #include "creatures/World.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class TIKIMONO;
@@ -18,6 +19,9 @@ struct TTank : TWorld {
     int TankCapacity = 0;
     std::array<std::unique_ptr<TIKIMONO>, kSlots> TankTable;
     std::array<HBITMAP, kSpriteCount> SpriteBitmaps{};
+    // The value the generator was seeded with when the run started, and the ticks run since.
+    std::uint32_t Seed = 0;
+    std::int64_t Ticks = 0;
 
     TTank();
     // Destroys the creatures as closing does: the window may already be gone.
@@ -25,6 +29,8 @@ struct TTank : TWorld {
     TTank(const TTank&) = delete;
     TTank& operator=(const TTank&) = delete;
 
+    // Seeds the one generator at the start of a run and remembers the seed.
+    void SeedRandom(std::uint32_t seed);
     // The slots in use: the first TankCapacity of them, held to the table's size.
     int UsedSlots() const;
     // Destroys the creatures of all the slots, not only the used ones, in slot order, and

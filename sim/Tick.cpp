@@ -46,6 +46,7 @@ void StepAll(TTankWindow& window, TTickCounts& tick)
 void RunTick(TTankWindow& window, TTickCounts* counts)
 {
     TTickCounts tick;
+    ++window.Tank().Ticks;
     {
         const TTankDrawing drawing(window);
         StepAll(window, tick);

@@ -27,7 +27,9 @@ public:
         return std::int32_t((State_ >> 32) & 0x7FFFFFFFu);
     }
 
+    // The whole state, both halves: what a saved run needs to continue exactly.
     std::uint64_t State() const { return State_; }
+    void SetState(std::uint64_t state) { State_ = state; }
 
 private:
     std::uint64_t State_ = 1;

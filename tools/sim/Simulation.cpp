@@ -42,7 +42,7 @@ TSimResult Simulate(const TSimOptions& options)
     const TBitmapsLoaded bitmaps(tank);
     THeadlessWindow window(tank);
 
-    tank.Random.srand(options.Seed.value_or(std::uint32_t(std::time(nullptr))));
+    tank.SeedRandom(options.Seed.value_or(std::uint32_t(std::time(nullptr))));
     PopulateTank(window);
 
     const bool wantCensus = !options.CensusPath.empty();
