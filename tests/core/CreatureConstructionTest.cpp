@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -119,6 +120,19 @@ TEST(SpeciesCatalogue, CreatesTheClassOfEachSpecies)
     EXPECT_EQ(dynamic_cast<TBATABATA*>(&t.Put(0, 2)), nullptr);
 }
 
+TEST(SpeciesCatalogue, CountersNamedForEachSpeciesAreTheOnesItsClassKeeps)
+{
+    for (int n = 1; n <= kSpeciesCount; ++n) {
+        TTestTank t;
+        TIKIMONO& c = t.Put(0, n);
+        const bool frame = dynamic_cast<TBATABATA*>(&c) || dynamic_cast<TARUKU*>(&c);
+        const bool tail = dynamic_cast<TSHIPPO*>(&c) != nullptr;
+        const TKindCounters expected = frame ? TKindCounters::Frame : tail ? TKindCounters::Tail : TKindCounters::None;
+        EXPECT_FALSE(frame && tail) << "species " << n;
+        EXPECT_EQ(FindSpecies(n)->Class.Counters, expected) << "species " << n;
+    }
+}
+
 TEST(SpeciesCatalogue, UnknownNumbersCreateNothingAndDrawNothing)
 {
     TTestTank t;
@@ -180,6 +194,16 @@ TEST(CreatureConstruction, ZeroLifespanAndEmptyNameFallBackToSpeciesDefault)
     EXPECT_STREQ(child.FamilyName, "たにし");
     EXPECT_EQ(child.GeneBreedRate, 77);
     EXPECT_EQ(parent.GeneLifespan, 0) << "the parent keeps its edited value";
+}
+
+TEST(CreatureConstruction, ChildOfALifespanGeneAtTheIntLimitLivesThatLong)
+{
+    TTestTank t;
+    TIKIMONO& parent = t.Put(0, 1);
+    parent.GeneLifespan = INT_MAX;
+    const TIKIMONO& child = t.Put(1, 1, &parent);
+    EXPECT_EQ(child.GeneLifespan, INT_MAX);
+    EXPECT_EQ(child.RemainingLife, INT_MAX) << "held at the limit, not wrapped";
 }
 
 TEST(CreatureConstruction, DirectionIsNeverZero)
