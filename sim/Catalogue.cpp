@@ -5,8 +5,6 @@
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -88,8 +86,7 @@ void Complete(TIKIMONO& creature, const TSpeciesEntry& entry, TTank& tank)
     }
     if (creature.GeneLifespan == 0)
         creature.GeneLifespan = entry.Lifespan;
-    // A lifespan gene set near the int limit in the settings dialog is held there.
-    creature.RemainingLife = int(std::min<long long>((long long)creature.GeneLifespan + tank.Random.rand() % 100, INT_MAX));
+    creature.RemainingLife = creature.GeneLifespan + tank.Random.rand() % 100;
     if (creature.GeneBreedRate == 0)
         creature.GeneBreedRate = entry.BreedRate;
     creature.BreedRate = creature.GeneBreedRate;

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -194,16 +193,6 @@ TEST(CreatureConstruction, ZeroLifespanAndEmptyNameFallBackToSpeciesDefault)
     EXPECT_STREQ(child.FamilyName, "たにし");
     EXPECT_EQ(child.GeneBreedRate, 77);
     EXPECT_EQ(parent.GeneLifespan, 0) << "the parent keeps its edited value";
-}
-
-TEST(CreatureConstruction, ChildOfALifespanGeneAtTheIntLimitLivesThatLong)
-{
-    TTestTank t;
-    TIKIMONO& parent = t.Put(0, 1);
-    parent.GeneLifespan = INT_MAX;
-    const TIKIMONO& child = t.Put(1, 1, &parent);
-    EXPECT_EQ(child.GeneLifespan, INT_MAX);
-    EXPECT_EQ(child.RemainingLife, INT_MAX) << "held at the limit, not wrapped";
 }
 
 TEST(CreatureConstruction, DirectionIsNeverZero)
