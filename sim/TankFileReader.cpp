@@ -16,9 +16,8 @@
 
 namespace {
 
-// Values the simulation counts up by one (a child's generation, the tick count) stop one
-// short of their type's limit, so that the next step cannot overflow.
-constexpr long long kMaxGeneration = INT_MAX - 1LL;
+// The tick count stops one short of its type's limit, so that the next tick can still be
+// counted.
 constexpr long long kMaxTicks = INT64_MAX - 1LL;
 constexpr long long kMaxUint32 = UINT32_MAX;
 
@@ -355,7 +354,7 @@ bool TTankFileReader::Row(std::string_view line, int capacity, int width, int he
            number(TTankColumn::Life, INT_MIN, INT_MAX, c.RemainingLife) &&
            number(TTankColumn::BreedRate, INT_MIN, INT_MAX, c.BreedRate) &&
            number(TTankColumn::Speed, INT_MIN, INT_MAX, c.Speed) && number(TTankColumn::Age, 0, UINT_MAX, c.Age) &&
-           number(TTankColumn::Giant, 0, 1, c.Giant) && number(TTankColumn::Generation, 1, kMaxGeneration, c.Generation) &&
+           number(TTankColumn::Giant, 0, 1, c.Giant) && number(TTankColumn::Generation, 1, INT_MAX, c.Generation) &&
            number(TTankColumn::GeneLifespan, INT_MIN, INT_MAX, c.GeneLifespan) &&
            number(TTankColumn::GeneBreedRate, INT_MIN, INT_MAX, c.GeneBreedRate) &&
            number(TTankColumn::GeneSpeed, INT_MIN, INT_MAX, c.GeneSpeed) &&

@@ -151,7 +151,7 @@ TEST(TankFile, WriterAndReaderAgreeOnEveryExtremeValue)
     high.GeneLifespan = high.GeneBreedRate = high.GeneSpeed = high.GeneGrowth = INT_MAX;
     high.Age = UINT_MAX;
     high.Giant = 1;
-    high.Generation = INT_MAX - 1;
+    high.Generation = INT_MAX;
     high.Frame = 1;
     high.RunSteps = high.PauseSteps = high.TailFrame = 0;
     // Every byte that needs escaping, and UTF-8 filling the field to its last byte.
