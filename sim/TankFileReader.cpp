@@ -5,11 +5,11 @@
 #include "sim/Capacity.h"
 #include "sim/Catalogue.h"
 #include "sim/FieldEscape.h"
+#include "sim/LineReader.h"
 #include "sim/TankExtent.h"
 #include "sim/TankFileLayout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -21,52 +21,6 @@ namespace {
 constexpr long long kMaxTicks = INT64_MAX - 1LL;
 constexpr long long kMaxUint32 = UINT32_MAX;
 
-constexpr const char* kCutLine = "the file ends inside this line; it is truncated";
-
-// How much of an offending text a message quotes.
-constexpr std::size_t kShownBytes = 40;
-
-std::string Quoted(std::string_view text)
-{
-    std::string quoted(1, '\'');
-    quoted += EscapeField(text.substr(0, Utf8PrefixLength(text, kShownBytes)));
-    quoted += text.size() > kShownBytes ? "...'" : "'";
-    return quoted;
-}
-
-std::string RangeText(long long low, long long high)
-{
-    return std::to_string(low) + " to " + std::to_string(high);
-}
-
-enum class TWhole { Ok, NotWhole, OutOfRange };
-
-// An optional minus sign and decimal digits, nothing else, within [low, high].
-TWhole ParseWhole(std::string_view text, long long low, long long high, long long& value)
-{
-    const std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
-        return TWhole::NotWhole;
-    long long parsed = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), parsed).ec != std::errc() || parsed < low ||
-        parsed > high)
-        return TWhole::OutOfRange;
-    value = parsed;
-    return TWhole::Ok;
-}
-
-std::vector<std::string_view> SplitAt(std::string_view line, char separator)
-{
-    std::vector<std::string_view> fields;
-    for (;;) {
-        const auto end = line.find(separator);
-        fields.push_back(line.substr(0, end));
-        if (end == std::string_view::npos)
-            return fields;
-        line.remove_prefix(end + 1);
-    }
-}
-
 const TSpeciesEntry* FindClass(std::string_view className)
 {
     for (int n = 1; n <= kSpeciesCount; ++n)
@@ -76,32 +30,13 @@ const TSpeciesEntry* FindClass(std::string_view className)
 }
 
 // Reads one tank file; every check fails with the number of the line it concerns.
-class TTankFileReader {
+class TTankFileReader : public TLineReader {
 public:
-    explicit TTankFileReader(std::string_view text) : Rest_(text) {}
+    using TLineReader::TLineReader;
 
     bool Read(TSavedTank& saved);
-    const std::string& Error() const { return Error_; }
 
 private:
-    std::string_view Rest_;
-    int Line_ = 0;
-    std::string Error_;
-
-    bool Fail(const std::string& problem)
-    {
-        Error_ = "line " + std::to_string(Line_) + ": " + problem;
-        return false;
-    }
-
-    // A line, the end of the file, or a last line cut off before its line feed.
-    enum class TNext { Line, End, Cut };
-    TNext Next(std::string_view& line);
-    bool NextLine(std::string_view& line, std::string_view expected);
-    bool Whole(std::string_view text, const std::string& what, long long low, long long high, long long& value);
-    template <class T>
-    bool WholeInto(std::string_view text, const std::string& what, long long low, long long high, T& value);
-
     bool FirstLine();
     bool HeaderLine(std::string_view key, std::string_view form, std::string_view& value);
     bool Header(TSavedTank& saved, int& count);
@@ -111,64 +46,6 @@ private:
                  long long high, int& value);
     bool FamilyName(std::string_view field, std::string& name);
 };
-
-// Lines end with a line feed, optionally after a carriage return. A last line without
-// its line feed means the file was cut off while being written.
-TTankFileReader::TNext TTankFileReader::Next(std::string_view& line)
-{
-    ++Line_;
-    if (Rest_.empty())
-        return TNext::End;
-    const auto end = Rest_.find('\n');
-    if (end == std::string_view::npos) {
-        line = Rest_;
-        Rest_ = {};
-        return TNext::Cut;
-    }
-    line = Rest_.substr(0, end);
-    Rest_.remove_prefix(end + 1);
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    return TNext::Line;
-}
-
-bool TTankFileReader::NextLine(std::string_view& line, std::string_view expected)
-{
-    switch (Next(line)) {
-    case TNext::Line:
-        return true;
-    case TNext::End:
-        return Fail("the file ends where " + std::string(expected) + " should be; it is truncated");
-    case TNext::Cut:
-        break;
-    }
-    return Fail(kCutLine);
-}
-
-bool TTankFileReader::Whole(std::string_view text, const std::string& what, long long low, long long high,
-                            long long& value)
-{
-    switch (ParseWhole(text, low, high, value)) {
-    case TWhole::Ok:
-        return true;
-    case TWhole::NotWhole:
-        return Fail(what + ": " + Quoted(text) + " is not a whole number");
-    case TWhole::OutOfRange:
-        break;
-    }
-    return Fail(what + ": " + std::string(text.substr(0, kShownBytes)) + " is outside " + RangeText(low, high));
-}
-
-template <class T>
-bool TTankFileReader::WholeInto(std::string_view text, const std::string& what, long long low, long long high,
-                                T& value)
-{
-    long long parsed = 0;
-    if (!Whole(text, what, low, high, parsed))
-        return false;
-    value = T(parsed);
-    return true;
-}
 
 bool TTankFileReader::FirstLine()
 {
@@ -212,16 +89,16 @@ bool TTankFileReader::Header(TSavedTank& saved, int& count)
     const std::vector<std::string_view> sides = SplitAt(value, 'x');
     if (sides.size() != 2)
         return Fail("extent: expected WIDTHxHEIGHT, found " + Quoted(value));
-    if (!WholeInto(sides[0], "tank width", kMinTankSide, kMaxTankSide, saved.Width) ||
-        !WholeInto(sides[1], "tank height", kMinTankSide, kMaxTankSide, saved.Height))
+    if (!Whole(sides[0], "tank width", kMinTankSide, kMaxTankSide, saved.Width) ||
+        !Whole(sides[1], "tank height", kMinTankSide, kMaxTankSide, saved.Height))
         return false;
 
     if (!HeaderLine(kCapacityKey, "N", value) ||
-        !WholeInto(value, "capacity", kMinCapacity, kMaxCapacity, saved.Capacity))
+        !Whole(value, "capacity", kMinCapacity, kMaxCapacity, saved.Capacity))
         return false;
-    if (!HeaderLine(kTicksKey, "N", value) || !WholeInto(value, "ticks", 0, kMaxTicks, saved.Ticks))
+    if (!HeaderLine(kTicksKey, "N", value) || !Whole(value, "ticks", 0, kMaxTicks, saved.Ticks))
         return false;
-    if (!HeaderLine(kSeedKey, "N", value) || !WholeInto(value, "seed", 0, kMaxUint32, saved.Seed))
+    if (!HeaderLine(kSeedKey, "N", value) || !Whole(value, "seed", 0, kMaxUint32, saved.Seed))
         return false;
 
     if (!HeaderLine(kRandomKey, "LOW HIGH", value))
@@ -231,12 +108,12 @@ bool TTankFileReader::Header(TSavedTank& saved, int& count)
         return Fail("random: expected the two halves of the generator's state, LOW HIGH, found " + Quoted(value));
     std::uint64_t low = 0;
     std::uint64_t high = 0;
-    if (!WholeInto(halves[0], "random low half", 0, kMaxUint32, low) ||
-        !WholeInto(halves[1], "random high half", 0, kMaxUint32, high))
+    if (!Whole(halves[0], "random low half", 0, kMaxUint32, low) ||
+        !Whole(halves[1], "random high half", 0, kMaxUint32, high))
         return false;
     saved.RandomState = high << 32 | low;
 
-    if (!HeaderLine(kCreaturesKey, "N", value) || !WholeInto(value, "creatures", 0, INT_MAX, count))
+    if (!HeaderLine(kCreaturesKey, "N", value) || !Whole(value, "creatures", 0, INT_MAX, count))
         return false;
     if (count > saved.Capacity)
         return Fail(std::to_string(count) + " creatures do not fit a capacity of " + std::to_string(saved.Capacity));
@@ -289,7 +166,7 @@ bool TTankFileReader::Counter(std::string_view field, TTankColumn column, bool k
     if (field == kNoValue)
         return Fail(what + ": class " + std::string(className) + " keeps this counter, from " +
                     RangeText(low, high) + "; '-' is not one");
-    return WholeInto(field, what, low, high, value);
+    return Whole(field, what, low, high, value);
 }
 
 bool TTankFileReader::FamilyName(std::string_view field, std::string& name)
@@ -320,7 +197,7 @@ bool TTankFileReader::Row(std::string_view line, int capacity, int width, int he
 
     const auto field = [&](TTankColumn column) { return fields[std::size_t(column)]; };
     const auto number = [&](TTankColumn column, long long low, long long high, auto& value) {
-        return WholeInto(field(column), "column '" + std::string(ColumnName(column)) + "'", low, high, value);
+        return Whole(field(column), "column '" + std::string(ColumnName(column)) + "'", low, high, value);
     };
 
     long long slot = 0;
@@ -372,7 +249,7 @@ bool TTankFileReader::Read(TSavedTank& saved)
     int count = 0;
     if (!FirstLine() || !Header(saved, count))
         return false;
-    const int countLine = Line_;
+    const int countLine = LineNumber();
     if (!ColumnLine())
         return false;
 
@@ -387,7 +264,7 @@ bool TTankFileReader::Read(TSavedTank& saved)
         case TNext::End:
             return Fail("the file ends after " + std::to_string(n) + announced + "; it is truncated");
         case TNext::Cut:
-            return Fail(kCutLine);
+            return FailCut();
         }
         TSavedCreature creature;
         if (!Row(line, saved.Capacity, saved.Width, saved.Height, creature))
@@ -401,7 +278,7 @@ bool TTankFileReader::Read(TSavedTank& saved)
                 return Fail("slot " + std::to_string(creature.Slot) + " comes after slot " + std::to_string(previous) +
                             "; slots must ascend");
         }
-        lastSlotLine = Line_;
+        lastSlotLine = LineNumber();
         saved.Creatures.push_back(std::move(creature));
     }
     std::string_view line;
