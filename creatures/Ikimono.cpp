@@ -1,7 +1,5 @@
 #include "creatures/Ikimono.h"
 
-
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -64,21 +62,37 @@ void TIKIMONO::Show()
 
 TStepResult TIKIMONO::Step()
 {
+    if (SkipsThisTick())
+        return STEP_LIVE;
     if (RemainingLife <= 0)
         return STEP_DIE;
     Erase();
-    Move(100, 100, false);
+    Advance();
     Show();
     --RemainingLife;
-    TRandom& random = Random();
-    if (random.rand() % 400 == 0)
-        ReAim();
-    return random.rand() % BreedOdds() == RemainingLife % BreedOdds() ? STEP_BREED : STEP_LIVE;
+    AfterMove();
+    return Breeds() ? STEP_BREED : STEP_LIVE;
 }
 
-TStepResult TIKIMONO::BreedByChance()
+void TIKIMONO::Advance()
 {
-    return Random().rand() % BreedOdds() == 0 ? STEP_BREED : STEP_LIVE;
+    Move(100, 100, false);
+}
+
+void TIKIMONO::AfterMove()
+{
+    if (Random().rand() % 400 == 0)
+        ReAim();
+}
+
+bool TIKIMONO::Breeds()
+{
+    return Random().rand() % BreedOdds() == RemainingLife % BreedOdds();
+}
+
+bool TIKIMONO::BreedsByChance()
+{
+    return Random().rand() % BreedOdds() == 0;
 }
 
 void TIKIMONO::ReAim()

@@ -1,6 +1,5 @@
 #include "creatures/Ikimono.h"
 
-
 bool TIKIMONO::DrawnArea(TRect& area) const
 {
     const int sx = View->ClientX(X);

@@ -1,6 +1,6 @@
 #include "sim/Catalogue.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
