@@ -1,8 +1,5 @@
 #include "creatures/Behaviours.h"
 
-#include <algorithm>
-#include <climits>
-
 namespace {
 
 // The two-frame beat of flappers and walkers: 0 becomes 1, anything else 0.
@@ -20,9 +17,9 @@ void TSAKANA::Advance()
 
 void TSAKANA::AfterMove()
 {
-    // Repeated dashes keep doubling; held at the int range rather than overflowing.
+    // Repeated dashes keep doubling, up to the int range.
     if (Random().rand() % 40 == 0)
-        DX = int(std::clamp(2LL * DX, (long long)INT_MIN, (long long)INT_MAX));
+        DX = SaturatingAdd(DX, DX);
 }
 
 void TBATABATA::Show()

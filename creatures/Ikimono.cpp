@@ -27,7 +27,7 @@ TIKIMONO::TIKIMONO(TTankView* view, TIKIMONO* parent)
         std::memcpy(FamilyName, parent->FamilyName, kFamilyNameSize);
         FamilyName[kFamilyNameSize - 1] = '\0';
         GeneGrowth = parent->GeneGrowth;
-        Generation = parent->Generation + 1;
+        Generation = SaturatingAdd(parent->Generation, 1);
     } else {
         X = DrawBelow(random, World_.ScreenWidth);
         Y = DrawBelow(random, World_.ScreenHeight);
@@ -104,7 +104,8 @@ void TIKIMONO::ReAim()
 
 void TIKIMONO::Move(int divisorX, int divisorY, bool strictRightEdge)
 {
-    // 64-bit throughout: a dash leaves DX uncapped. Every bounce re-aims at once, so a
+    // 64-bit throughout: DX (doubled by dashes) and Speed may each lie anywhere in the int
+    // range, so their product may not fit an int. Every bounce re-aims at once, so a
     // bounce on X changes the DY used below.
     const long long screenWidth = World_.ScreenWidth;
     const long long screenHeight = World_.ScreenHeight;

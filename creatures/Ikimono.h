@@ -2,7 +2,16 @@
 
 #include "creatures/World.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
+
+// a + b held to the int range. Genes and individual values may be edited to anything in
+// that range, so every sum that reads one stops at the nearer limit instead of overflowing.
+constexpr int SaturatingAdd(int a, int b)
+{
+    return int(std::clamp((long long)a + b, (long long)INT_MIN, (long long)INT_MAX));
+}
 
 // What a step asks of the tick.
 enum TStepResult : int { STEP_LIVE = 0, STEP_DIE = 1, STEP_BREED = 2 };
@@ -35,7 +44,8 @@ public:
     void Move(int divisorX, int divisorY, bool strictRightEdge);
     // Paints the background over what the last drawing covered.
     void Erase();
-    // Counts one more drawing in Age, then draws the bitmap at the size that Age gives.
+    // Counts one more drawing in Age (held at its largest value), then draws the bitmap at
+    // the size that Age gives.
     void DrawBitmap(HBITMAP bitmap);
     // The window rectangle a drawing at the current Age covers; false when it is out of view.
     bool DrawnArea(TRect& area) const;
