@@ -1,38 +1,77 @@
 #include "app/CommandLine.h"
 
-#include "base/text/Decimal.h"
+#include "base/text/Quoted.h"
+#include "platform/services/CommandLineParser.h"
 #include "sim/Capacity.h"
 
-#include <cstring>
+#include <charconv>
 
-TCommandLine ReadCommandLine(int argc, const char* const* argv)
+namespace {
+
+// Digits only: no sign, no space, no fraction, no trailing letters.
+bool ReadPlainDecimal(const std::string& text, int& value)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+TCommandLine Failed(std::string message)
 {
     TCommandLine line;
-    if (argc != 2)
-        return line;
-    const char* arg = argv[1];
-    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-        line.Action = TCommandLine::TAction::Help;
-        return line;
-    }
-    if (std::strcmp(arg, "--version") == 0) {
-        line.Action = TCommandLine::TAction::Version;
-        return line;
-    }
-    const int value = DecimalValue(arg);
-    if (IsAllowedCapacity(value))
-        line.Capacity = value;
-    else
-        line.Warning = std::string("tolvenn: capacity \"") + arg +
-                       "\" not taken (a number from " + std::to_string(kMinCapacity) + " to " +
-                       std::to_string(kMaxCapacity) + " is); the screen width decides";
+    line.Action = TCommandLine::TAction::Error;
+    line.Error = "tolvenn: " + std::move(message);
     return line;
 }
 
-std::string UsageText(const char* program)
+}  // namespace
+
+TCommandLine ReadCommandLine(const std::vector<std::string>& arguments)
 {
-    return std::string("usage: ") + (program ? program : "tolvenn") +
-           " [CAPACITY]\n"
+    TCommandLineParser parser;
+    parser.AddOption({"help", "h"});
+    parser.AddOption({"version"});
+    // A negative number is a capacity out of range, not an option.
+    std::vector<std::string> options;
+    std::vector<std::string> negatives;
+    for (const std::string& argument : arguments)
+        (argument.size() > 1 && argument[0] == '-' && argument[1] >= '0' && argument[1] <= '9' ? negatives : options)
+            .push_back(argument);
+    const bool parsed = parser.Parse(options);
+
+    TCommandLine line;
+    if (parser.IsSet("help")) {
+        line.Action = TCommandLine::TAction::Help;
+        return line;
+    }
+    if (parser.IsSet("version")) {
+        line.Action = TCommandLine::TAction::Version;
+        return line;
+    }
+    if (!parsed)
+        return Failed(parser.Error());
+
+    std::vector<std::string> positional = parser.Positional();
+    positional.insert(positional.end(), negatives.begin(), negatives.end());
+    if (positional.size() > 1)
+        return Failed("one capacity at most, but also got " + Quoted(positional[1]));
+    if (positional.size() == 1) {
+        int value = 0;
+        if (ReadPlainDecimal(positional[0], value) && IsAllowedCapacity(value))
+            line.Capacity = value;
+        else
+            line.Warning = "tolvenn: capacity " + Quoted(positional[0]) + " not taken (a number from " +
+                           std::to_string(kMinCapacity) + " to " + std::to_string(kMaxCapacity) +
+                           " is); the screen width decides";
+    }
+    return line;
+}
+
+std::string UsageText(const std::string& program)
+{
+    return "usage: " + (program.empty() ? std::string("tolvenn") : program) +
+           " [OPTION]... [CAPACITY]\n"
            "An aquarium of small creatures that swim, breed and die in a window.\n"
            "  CAPACITY    how many creatures the tank holds, 50 to 800\n"
            "              (default: by screen width, 100, 150 or 400)\n"

@@ -1,8 +1,9 @@
-// Start-up: seed the random numbers from the clock, measure the screen, fix the tank's
-// capacity and run the aquarium until its window closes.
+// Start-up: read the command line, seed the random numbers from the clock, measure the
+// screen, fix the tank's capacity and run the aquarium until its window closes.
 
 #include "app/CommandLine.h"
 #include "app/MyApp.h"
+#include "platform/services/CommandLineParser.h"
 #include "platform/services/Metrics.h"
 #include "platform/window/Application.h"
 #include "sim/Capacity.h"
@@ -11,21 +12,38 @@
 #include <ctime>
 #include <iostream>
 
+namespace {
+
+// Help and version are answered at once; false when the program is to run.
+bool Answered(const TCommandLine& line, const std::string& program)
+{
+    if (line.Action == TCommandLine::TAction::Help)
+        std::cout << UsageText(program);
+    else if (line.Action == TCommandLine::TAction::Version)
+        std::cout << "tolvenn " << TOLVENN_VERSION << "\n";
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    const TCommandLine line = ReadCommandLine(argc, argv);
-    if (line.Action == TCommandLine::TAction::Help) {
-        std::cout << UsageText(argv[0]);
+    // Asked before the toolkit starts, so that they need no display.
+    const std::string program = argc > 0 ? argv[0] : "tolvenn";
+    if (Answered(ReadCommandLine(std::vector<std::string>(argv, argv + argc)), program))
         return 0;
-    }
-    if (line.Action == TCommandLine::TAction::Version) {
-        std::cout << "tolvenn " << TOLVENN_VERSION << "\n";
-        return 0;
+
+    TPlatformSession session(argc, argv);
+    const TCommandLine line = ReadCommandLine(ApplicationArguments());
+    if (line.Action == TCommandLine::TAction::Error) {
+        std::cerr << line.Error << "\n";
+        return 2;
     }
     if (!line.Warning.empty())
         std::cerr << line.Warning << "\n";
 
-    TPlatformSession session(argc, argv);
     TTank tank;
     tank.SeedRandom(std::uint32_t(std::time(nullptr)));
     tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);

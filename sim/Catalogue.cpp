@@ -1,6 +1,6 @@
 #include "sim/Catalogue.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
@@ -86,7 +86,7 @@ void Complete(TIKIMONO& creature, const TSpeciesEntry& entry, TTank& tank)
     }
     if (creature.GeneLifespan == 0)
         creature.GeneLifespan = entry.Lifespan;
-    creature.RemainingLife = creature.GeneLifespan + tank.Random.rand() % 100;
+    creature.RemainingLife = SaturatingAdd(creature.GeneLifespan, tank.Random.rand() % 100);
     if (creature.GeneBreedRate == 0)
         creature.GeneBreedRate = entry.BreedRate;
     creature.BreedRate = creature.GeneBreedRate;

@@ -3,16 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
 
-struct TCase {
-    std::vector<const char*> Args;
-    int ScreenWidth;
-    int Capacity;
-    bool Warned;
-};
+TCommandLine Read(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "tolvenn");
+    return ReadCommandLine(args);
+}
 
 int Capacity(const TCommandLine& line, int screenWidth)
 {
@@ -21,32 +21,56 @@ int Capacity(const TCommandLine& line, int screenWidth)
 
 }  // namespace
 
-TEST(CommandLine, CapacityComesFromTheArgumentOrTheScreenWidth)
+TEST(CommandLine, CapacityComesFromAPlainNumberOrTheScreenWidth)
 {
-    const TCase cases[] = {
-        {{}, 640, 100, false},          {{}, 641, 150, false},         {{}, 800, 150, false},
-        {{}, 801, 400, false},          {{}, 1024, 400, false},        {{"50"}, 1024, 50, false},
-        {{"800"}, 640, 800, false},     {{"49"}, 1024, 400, true},     {{"801"}, 640, 100, true},
-        {{"120abc"}, 640, 120, false},  {{" 75"}, 640, 75, false},     {{"+60"}, 640, 60, false},
-        {{"abc"}, 800, 150, true},      {{"-100"}, 800, 150, true},    {{"99999999999"}, 800, 150, true},
-        {{"60", "70"}, 1024, 400, false},
+    const struct {
+        std::vector<std::string> Args;
+        int ScreenWidth;
+        int Capacity;
+        bool Warned;
+    } cases[] = {
+        {{}, 640, 100, false},         {{}, 641, 150, false},         {{}, 800, 150, false},
+        {{}, 801, 400, false},         {{}, 1024, 400, false},        {{"50"}, 1024, 50, false},
+        {{"800"}, 640, 800, false},    {{"0800"}, 640, 800, false},   {{"49"}, 1024, 400, true},
+        {{"801"}, 640, 100, true},     {{"120abc"}, 640, 100, true},  {{" 75"}, 640, 100, true},
+        {{"+60"}, 640, 100, true},     {{"100.9"}, 640, 100, true},   {{"abc"}, 800, 150, true},
+        {{""}, 800, 150, true},        {{"99999999999"}, 800, 150, true}, {{"-100"}, 800, 150, true},
     };
-    for (const TCase& c : cases) {
-        std::vector<const char*> argv{"tolvenn"};
-        argv.insert(argv.end(), c.Args.begin(), c.Args.end());
-        const TCommandLine line = ReadCommandLine(int(argv.size()), argv.data());
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.Args.empty() ? "(none)" : c.Args[0]);
+        const TCommandLine line = Read(c.Args);
         EXPECT_EQ(line.Action, TCommandLine::TAction::Run);
         EXPECT_EQ(Capacity(line, c.ScreenWidth), c.Capacity);
         EXPECT_EQ(!line.Warning.empty(), c.Warned);
     }
 }
 
-TEST(CommandLine, HelpAndVersionAreNotCapacities)
+TEST(CommandLine, UnknownOptionsAndASecondNumberAreErrors)
 {
-    const char* help[] = {"tolvenn", "--help"};
-    const char* version[] = {"tolvenn", "--version"};
-    EXPECT_EQ(ReadCommandLine(2, help).Action, TCommandLine::TAction::Help);
-    EXPECT_EQ(ReadCommandLine(2, version).Action, TCommandLine::TAction::Version);
-    EXPECT_TRUE(ReadCommandLine(2, help).Warning.empty());
+    const std::vector<std::string> cases[] = {{"--bogus"}, {"-x"}, {"60", "70"}, {"60", "-70"}, {"--bogus=1", "200"}};
+    for (const auto& args : cases) {
+        const TCommandLine line = Read(args);
+        SCOPED_TRACE(args[0]);
+        EXPECT_EQ(line.Action, TCommandLine::TAction::Error);
+        EXPECT_EQ(line.Error.find('\n'), std::string::npos);
+        EXPECT_EQ(line.Error.rfind("tolvenn: ", 0), 0u);
+    }
+}
+
+TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
+{
+    EXPECT_EQ(Read({"--help"}).Action, TCommandLine::TAction::Help);
+    EXPECT_EQ(Read({"-h"}).Action, TCommandLine::TAction::Help);
+    EXPECT_EQ(Read({"--bogus", "--help"}).Action, TCommandLine::TAction::Help);
+    EXPECT_EQ(Read({"--version"}).Action, TCommandLine::TAction::Version);
+    EXPECT_EQ(Read({"300", "--version"}).Action, TCommandLine::TAction::Version);
+    EXPECT_TRUE(Read({"--help"}).Warning.empty());
+}
+
+TEST(CommandLine, WarningsQuoteWhatWasTypedOnOneShortLine)
+{
+    const TCommandLine line = Read({std::string(5000, '7') + "\n\x1b[2J"});
+    EXPECT_EQ(line.Warning.find('\n'), std::string::npos);
+    EXPECT_LT(line.Warning.size(), 300u);
+    EXPECT_NE(Read({"1\n2"}).Warning.find("\\x0a"), std::string::npos);
 }

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "creatures/Aruku.h"
-#include "creatures/Batabata.h"
+#include "creatures/Behaviours.h"
 #include "creatures/Ikimono.h"
-#include "creatures/Sakana.h"
-#include "creatures/Shippo.h"
-#include "creatures/Shizuka.h"
-#include "creatures/Yoko.h"
 
 // The twenty species. Each takes its behaviour from its base; what tells them apart
 // (name, genes, size, pictures) is filled in by the species catalogue.
