@@ -1,9 +1,9 @@
 #include "sim/LineReader.h"
 
-#include "base/text/Utf8.h"
-#include "sim/FieldEscape.h"
+#include "base/text/Quoted.h"
 
 #include <charconv>
+#include <climits>
 
 TLineReader::TNext TLineReader::Next(std::string_view& line)
 {
@@ -58,16 +58,15 @@ bool TLineReader::WholeNumber(std::string_view text, const std::string& what, lo
     case TWhole::OutOfRange:
         break;
     }
-    // Only digits and a sign: nothing that needs quoting.
-    return Fail(what + ": " + std::string(text.substr(0, kShownBytes)) + " is outside " + RangeText(low, high));
+    return Fail(what + ": " + ShownNumber(text) + " is outside " + RangeText(low, high));
 }
 
-std::string Quoted(std::string_view text)
+std::string ShownNumber(std::string_view text)
 {
-    std::string quoted(1, '\'');
-    quoted += EscapeField(text.substr(0, Utf8PrefixLength(text, kShownBytes)));
-    quoted += text.size() > kShownBytes ? "...'" : "'";
-    return quoted;
+    long long value = 0;
+    if (ParseWhole(text, LLONG_MIN, LLONG_MAX, value) == TWhole::Ok)
+        return std::to_string(value);
+    return Quoted(text);
 }
 
 std::string RangeText(long long low, long long high)

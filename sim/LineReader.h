@@ -46,12 +46,8 @@ private:
     bool WholeNumber(std::string_view text, const std::string& what, long long low, long long high, long long& value);
 };
 
-// How much of an offending text a message quotes.
-inline constexpr std::size_t kShownBytes = 40;
-
-// The text in single quotes for a message: escaped so that it shows on one line, and cut
-// after kShownBytes bytes.
-std::string Quoted(std::string_view text);
+// A number from the text for a message: as it stands when it fits 64 bits, else quoted.
+std::string ShownNumber(std::string_view text);
 // "low to high".
 std::string RangeText(long long low, long long high);
 

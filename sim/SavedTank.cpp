@@ -1,7 +1,7 @@
 #include "sim/SavedTank.h"
 
 #include "base/text/Utf8.h"
-#include "creatures/Kinds.h"
+#include "creatures/Behaviours.h"
 #include "sim/Catalogue.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"

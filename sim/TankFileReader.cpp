@@ -1,5 +1,6 @@
 #include "sim/TankFile.h"
 
+#include "base/text/Quoted.h"
 #include "base/text/Utf8.h"
 #include "creatures/Ikimono.h"
 #include "sim/Capacity.h"
@@ -63,7 +64,7 @@ bool TTankFileReader::FirstLine()
         if (number == current)
             return true;
         if (number.size() > current.size() || (number.size() == current.size() && number > current))
-            return Fail("the file is version " + std::string(number.substr(0, kShownBytes)) +
+            return Fail("the file is version " + ShownNumber(number) +
                         " of the tank format, newer than this program reads (version " + current + ")");
     }
     return Fail("not a tank file: the first line is " + Quoted(line) + ", not '" + expected + "'");
@@ -71,7 +72,7 @@ bool TTankFileReader::FirstLine()
 
 bool TTankFileReader::HeaderLine(std::string_view key, std::string_view form, std::string_view& value)
 {
-    const std::string expected = Quoted(std::string(key) + ' ' + std::string(form));
+    const std::string expected = std::string("'").append(key).append(" ").append(form).append("'");
     std::string_view line;
     if (!NextLine(line, expected))
         return false;
@@ -202,7 +203,7 @@ bool TTankFileReader::Row(std::string_view line, int capacity, int width, int he
 
     long long slot = 0;
     if (ParseWhole(field(TTankColumn::Slot), 0, capacity - 1, slot) == TWhole::OutOfRange)
-        return Fail("slot " + std::string(field(TTankColumn::Slot).substr(0, kShownBytes)) +
+        return Fail("slot " + ShownNumber(field(TTankColumn::Slot)) +
                     " is beyond the capacity of " + std::to_string(capacity) + " (slots 0 to " +
                     std::to_string(capacity - 1) + ")");
     if (!number(TTankColumn::Slot, 0, capacity - 1, c.Slot))
@@ -210,7 +211,7 @@ bool TTankFileReader::Row(std::string_view line, int capacity, int width, int he
 
     long long species = 0;
     if (ParseWhole(field(TTankColumn::Species), 1, kSpeciesCount, species) == TWhole::OutOfRange)
-        return Fail("there is no species " + std::string(field(TTankColumn::Species).substr(0, kShownBytes)) +
+        return Fail("there is no species " + ShownNumber(field(TTankColumn::Species)) +
                     " (species are 1 to " + std::to_string(kSpeciesCount) + ")");
     if (!number(TTankColumn::Species, 1, kSpeciesCount, c.Species))
         return false;

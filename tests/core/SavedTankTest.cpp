@@ -1,7 +1,7 @@
 #include "HeadlessRun.h"
 #include "TestTank.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Behaviours.h"
 #include "sim/Catalogue.h"
 #include "sim/SavedTank.h"
 #include "sim/TankFile.h"
