@@ -1,18 +1,23 @@
 #include "app/MyWindow.h"
 
 #include "creatures/Ikimono.h"
+#include "platform/services/Services.h"
 #include "platform/window/ResponseTable.h"
 #include "sim/Population.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
+#include "sim/TankDrawing.h"
 #include "sim/Tick.h"
 #include "ui/CreatureSettings.h"
 #include "ui/Scoop.h"
 #include "ui/SimulationTimer.h"
 #include "ui/SystemCommand.h"
+#include "ui/WatchCommands.h"
 
-TMyWindow::TMyWindow(TTank& tank) : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank)
+TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options)
+    : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank), Options_(options)
 {
+    Pace.Paused = options.Paused;
     RestingCursor = LoadCursorA("CURSOR1");
     ScoopingCursor = LoadCursorA("CURSOR2");
     Attr.Style |= WS_HSCROLL | WS_VSCROLL;
@@ -40,11 +45,48 @@ void TMyWindow::SetupWindow()
     TFrameWindow::SetupWindow();
     PlayWave(Sui);
     HMENU menu = GetSystemMenu(this, false);
+    if (!Options_.IsScreensaver())
+        AddWatchCommands(*this, kMaxZoom);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
     AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
-    StartSimulationTimer(*this, TimerInterval);
+    StartSimulationTimer(*this, Pace);
     PopulateTank(*this);
+    History.Start(Tank_);
+    ShowPace();
+}
+
+void TMyWindow::Tick()
+{
+    TTickCounts counts;
+    RunTick(*this, &counts);
+    History.Record(Tank_, counts);
+}
+
+void TMyWindow::SetPaused(bool paused)
+{
+    Pace.Paused = paused;
+    if (paused)
+        StopSimulationTimer(*this);
+    else
+        StartSimulationTimer(*this, Pace);
+    ShowPace();
+}
+
+void TMyWindow::ShowPace()
+{
+    SetTitle(Caption("Tolvenn", Pace.Paused));
+    ShowMenuChecks();
+    // A tank that stands still shows its creatures as they were last drawn.
+    if (Pace.Paused)
+        RedrawCreatures(*this);
+}
+
+void TMyWindow::ShowMenuChecks()
+{
+    HMENU menu = GetSystemMenu(this, false);
+    CheckMenuItem(menu, kPauseCommand, Pace.Paused ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, kMuteCommand, Services().SoundsMuted ? MF_CHECKED : MF_UNCHECKED);
 }
 
 bool TMyWindow::CanClose()
@@ -70,6 +112,8 @@ bool TMyWindow::ResponseTableLookup(TMessage& msg)
 
 void TMyWindow::EvLButtonDown(TMessage& msg)
 {
+    if (Options_.IsScreensaver())
+        return;
     ScoopPress(*this, *this, ScoopingCursor, Uge, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
 }
 
@@ -80,7 +124,9 @@ void TMyWindow::EvLButtonUp(TMessage&)
 
 void TMyWindow::EvRButtonDown(TMessage& msg)
 {
-    OpenCreatureSettings(*this, *this, TimerInterval, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    if (Options_.IsScreensaver())
+        return;
+    OpenCreatureSettings(*this, *this, Pace, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
 }
 
 void TMyWindow::EvSize(TMessage& msg)
@@ -94,18 +140,40 @@ void TMyWindow::EvSize(TMessage& msg)
         Scroller->SetRange((Tank_.ScreenWidth - ClientWidth_) / kScrollUnit,
                            (Tank_.ScreenHeight - ClientHeight_) / kScrollUnit);
     DefaultProcessing(msg);
+    if (Pace.Paused)
+        RedrawCreatures(*this);
 }
 
 void TMyWindow::EvTimer(TMessage&)
 {
-    RunTick(*this);
+    Tick();
 }
 
 void TMyWindow::EvSysCommand(TMessage& msg)
 {
     StopSimulationTimer(*this);
-    RunOwnSystemCommand(*this, TimerInterval, unsigned(msg.WParam), Sui);
+    RunOwnSystemCommand(*this, Pace.Interval, unsigned(msg.WParam), Sui);
+    RunWatchCommand(unsigned(msg.WParam));
     DefaultProcessing(msg);
     if (IsWindow())
-        StartSimulationTimer(*this, TimerInterval);
+        StartSimulationTimer(*this, Pace);
+}
+
+void TMyWindow::RunWatchCommand(unsigned command)
+{
+    switch (command) {
+    case kPauseCommand:
+        SetPaused(!Pace.Paused);
+        break;
+    case kStepCommand:
+        if (Pace.Paused)
+            Tick();
+        break;
+    case kMuteCommand:
+        Services().SoundsMuted = !Services().SoundsMuted;
+        ShowMenuChecks();
+        break;
+    default:
+        break;
+    }
 }

@@ -34,9 +34,17 @@ void TIKIMONO::Erase()
         Blit(World_.BlankBitmap, area);
 }
 
+void TIKIMONO::Redraw()
+{
+    TRect area;
+    if (DrawnArea(area))
+        Blit(Shown_ ? Shown_ : Bitmaps[0], area);
+}
+
 void TIKIMONO::DrawBitmap(HBITMAP bitmap)
 {
     ++Age;
+    Shown_ = bitmap;
     TRect area;
     if (DrawnArea(area))
         Blit(bitmap, area);

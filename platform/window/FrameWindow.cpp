@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -89,6 +90,14 @@ TRect TFrameWindow::GetClientRect() const
 void TFrameWindow::RevertSystemMenu()
 {
     Menu_ = StandardMenu();
+}
+
+void TFrameWindow::AddCommandKey(const char* keys, unsigned command)
+{
+    if (!Frame_)
+        return;
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromUtf8(keys)), Frame_);
+    QObject::connect(shortcut, &QShortcut::activated, Frame_, [this, command] { SendMessage(WM_SYSCOMMAND, command, 0); });
 }
 
 void TFrameWindow::Present(const std::vector<TRect>& changed)
@@ -198,6 +207,10 @@ void TFrameWindow::ShowWindowMenu()
         const bool enabled = !(item.Flags & MF_GRAYED) && !(item.Id == SC_RESTORE && !maximized) &&
                              !(item.Id == SC_MAXIMIZE && maximized);
         action->setEnabled(enabled);
+        if (item.Flags & MF_CHECKED) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
     }
     const QRect button = Frame_->menuBar()->actionGeometry(Frame_->MenuAction);
     const QAction* chosen = popup.exec(Frame_->menuBar()->mapToGlobal(button.bottomLeft()));
@@ -242,6 +255,19 @@ HMENU GetSystemMenu(TWindow* window, bool revert)
         return nullptr;
     }
     return &frame->SystemMenu();
+}
+
+bool CheckMenuItem(HMENU menu, unsigned id, unsigned flags)
+{
+    if (!menu)
+        return false;
+    bool found = false;
+    for (TMenu::TItem& item : menu->Items)
+        if (item.Id == id && !(item.Flags & MF_SEPARATOR)) {
+            item.Flags = (item.Flags & ~MF_CHECKED) | (flags & MF_CHECKED);
+            found = true;
+        }
+    return found;
 }
 
 bool AppendMenuA(HMENU menu, unsigned flags, unsigned id, const char* text)

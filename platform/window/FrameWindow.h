@@ -26,6 +26,9 @@ public:
     QWidget* ClientWidget() const;
     TMenu& SystemMenu() { return Menu_; }
     void RevertSystemMenu();
+    // A key of the window ("Space", "F11", ".") that sends WM_SYSCOMMAND with the command
+    // value, as its window-menu entry would.
+    void AddCommandKey(const char* keys, unsigned command);
 
     std::unique_ptr<TScroller> Scroller;
 

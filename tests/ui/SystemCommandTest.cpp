@@ -43,7 +43,7 @@ TEST(SpeedDialog, OkTakesTheBarsPositionAndCancelLeavesTheInterval)
         });
         a.Window->SendMessage(WM_SYSCOMMAND, kSpeedCommand, 0);
         EXPECT_EQ(shown, 50);
-        EXPECT_EQ(a.Window->TimerInterval, c.Interval);
+        EXPECT_EQ(a.Window->Pace.Interval, c.Interval);
         EXPECT_EQ(a.Window->TimerPeriod(kSimulationTimer), unsigned(c.Interval));
     }
 }
