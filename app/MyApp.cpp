@@ -5,7 +5,7 @@
 
 void TMyApp::InitMainWindow()
 {
-    auto window = std::make_unique<TMyWindow>(Tank_);
+    auto window = std::make_unique<TMyWindow>(Tank_, Options_);
     TMyWindow& made = *window;
     SetMainWindow(std::move(window));
     Tank_.BlankBitmap = LoadBitmapA("BLANC");

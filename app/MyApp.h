@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandLine.h"
 #include "platform/window/Application.h"
 
 struct TTank;
@@ -7,11 +8,12 @@ struct TTank;
 // The application: its main window is the aquarium.
 class TMyApp : public TApplication {
 public:
-    explicit TMyApp(TTank& tank) : TApplication(nullptr), Tank_(tank) {}
+    TMyApp(TTank& tank, const TCommandLine& options) : TApplication(nullptr), Tank_(tank), Options_(options) {}
 
 protected:
     void InitMainWindow() override;
 
 private:
     TTank& Tank_;
+    const TCommandLine Options_;
 };

@@ -43,6 +43,9 @@ void TMyWindow::GetWindowClass(TWindowClass& wc)
 void TMyWindow::SetupWindow()
 {
     TFrameWindow::SetupWindow();
+    SetZoom(Options_.Zoom);
+    if (Options_.FullScreen && !Options_.IsScreensaver())
+        SetFullScreen(true);
     PlayWave(Sui);
     HMENU menu = GetSystemMenu(this, false);
     if (!Options_.IsScreensaver())
@@ -87,6 +90,9 @@ void TMyWindow::ShowMenuChecks()
     HMENU menu = GetSystemMenu(this, false);
     CheckMenuItem(menu, kPauseCommand, Pace.Paused ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(menu, kMuteCommand, Services().SoundsMuted ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, kFullScreenCommand, IsFullScreen() ? MF_CHECKED : MF_UNCHECKED);
+    for (int zoom = 1; zoom <= kMaxZoom; ++zoom)
+        CheckMenuItem(menu, kZoomCommand + unsigned(zoom) - 1, zoom == Zoom() ? MF_CHECKED : MF_UNCHECKED);
 }
 
 bool TMyWindow::CanClose()
@@ -152,7 +158,7 @@ void TMyWindow::EvTimer(TMessage&)
 void TMyWindow::EvSysCommand(TMessage& msg)
 {
     StopSimulationTimer(*this);
-    RunOwnSystemCommand(*this, Pace.Interval, unsigned(msg.WParam), Sui);
+    RunOwnSystemCommand(*this, Pace.Interval, unsigned(msg.WParam), Sui, Tank_.Seed);
     RunWatchCommand(unsigned(msg.WParam));
     DefaultProcessing(msg);
     if (IsWindow())
@@ -171,9 +177,14 @@ void TMyWindow::RunWatchCommand(unsigned command)
         break;
     case kMuteCommand:
         Services().SoundsMuted = !Services().SoundsMuted;
-        ShowMenuChecks();
+        break;
+    case kFullScreenCommand:
+        SetFullScreen(!IsFullScreen());
         break;
     default:
+        if (command >= kZoomCommand && command < kZoomCommand + kMaxZoom)
+            SetZoom(int(command - kZoomCommand) + 1);
         break;
     }
+    ShowMenuChecks();
 }

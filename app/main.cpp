@@ -1,12 +1,14 @@
-// Start-up: read the command line, seed the random numbers from the clock, measure the
-// screen, fix the tank's capacity and run the aquarium until its window closes.
+// Start-up: read the command line, seed the random numbers (from the clock unless a seed
+// is given), measure the screen, fix the tank's extent and capacity and run the aquarium
+// until its window closes.
 
 #include "app/CommandLine.h"
 #include "app/MyApp.h"
 #include "platform/services/CommandLineParser.h"
 #include "platform/services/Metrics.h"
+#include "platform/services/Services.h"
 #include "platform/window/Application.h"
-#include "sim/Capacity.h"
+#include "app/StartUp.h"
 #include "sim/Tank.h"
 
 #include <ctime>
@@ -45,11 +47,10 @@ int main(int argc, char** argv)
         std::cerr << line.Warning << "\n";
 
     TTank tank;
-    tank.SeedRandom(std::uint32_t(std::time(nullptr)));
-    tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);
-    tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);
+    PrepareTank(tank, line, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN),
+                std::uint32_t(std::time(nullptr)));
+    Services().SoundsMuted = line.Mute;
 
-    TMyApp app(tank);
+    TMyApp app(tank, line);
     return app.Run();
 }

@@ -3,6 +3,8 @@
 #include "platform/window/FrameWidgets.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -11,6 +13,12 @@
 namespace {
 
 constexpr int kWheelLines = 3;
+
+// Screen pixels to picture pixels, rounding toward minus infinity.
+int Unzoomed(int value, int zoom)
+{
+    return value >= 0 ? value / zoom : -((-value + zoom - 1) / zoom);
+}
 
 TMenu StandardMenu()
 {
@@ -106,7 +114,7 @@ void TFrameWindow::Present(const std::vector<TRect>& changed)
         return;
     QRegion region;
     for (const TRect& r : changed)
-        region += QRect(r.Left, r.Top, r.Width(), r.Height());
+        region += QRect(r.Left * Zoom_, r.Top * Zoom_, r.Width() * Zoom_, r.Height() * Zoom_);
     Frame_->View->update(region);
 }
 
@@ -131,10 +139,36 @@ void TFrameWindow::SyncScrollBars()
 
 void TFrameWindow::ClientResized(int width, int height)
 {
+    // A part pixel at the right or bottom edge still shows the picture.
+    width = (width + Zoom_ - 1) / Zoom_;
+    height = (height + Zoom_ - 1) / Zoom_;
     Picture_.Resize(width, height);
     if (Scroller)
         Scroller->SetPageSize(width, height);
     SendSize();
+}
+
+void TFrameWindow::SetZoom(int zoom)
+{
+    Zoom_ = std::max(zoom, 1);
+    if (!Frame_)
+        return;
+    ClientResized(Frame_->View->width(), Frame_->View->height());
+    Frame_->View->update();
+}
+
+bool TFrameWindow::IsFullScreen() const
+{
+    return Frame_ && (Frame_->windowState() & Qt::WindowFullScreen);
+}
+
+void TFrameWindow::SetFullScreen(bool on)
+{
+    if (!Frame_)
+        return;
+    Frame_->menuBar()->setVisible(!on);
+    Frame_->setWindowState(on ? Frame_->windowState() | Qt::WindowFullScreen
+                              : Frame_->windowState() & ~Qt::WindowFullScreen);
 }
 
 void TFrameWindow::StateChanged()
@@ -147,9 +181,9 @@ void TFrameWindow::SendSize()
     if (!Frame_)
         return;
     const Qt::WindowStates state = Frame_->windowState();
-    const unsigned type = state & Qt::WindowMinimized   ? SIZE_MINIMIZED
-                          : state & Qt::WindowMaximized ? SIZE_MAXIMIZED
-                                                        : SIZE_RESTORED;
+    const unsigned type = state & Qt::WindowMinimized                            ? SIZE_MINIMIZED
+                          : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? SIZE_MAXIMIZED
+                                                                                 : SIZE_RESTORED;
     const int w = Picture_.Width(), h = Picture_.Height();
     if (type == LastSizeType_ && w == LastWidth_ && h == LastHeight_)
         return;
@@ -161,7 +195,7 @@ void TFrameWindow::SendSize()
 
 void TFrameWindow::MouseEvent(unsigned message, unsigned keys, int x, int y)
 {
-    SendMessage(message, keys, MAKELPARAM(x, y));
+    SendMessage(message, keys, MAKELPARAM(Unzoomed(x, Zoom_), Unzoomed(y, Zoom_)));
 }
 
 void TFrameWindow::ScrollBarMoved(bool horizontal, int value)

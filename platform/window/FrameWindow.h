@@ -13,7 +13,9 @@ class TClientView;
 // A top-level window with caption, sizing border, window menu and optional scroll bars.
 // Its client area shows a picture of client size that drawing contexts draw into; what
 // they change is shown again, and nothing else. Scrolling moves the picture and fills the
-// strip it uncovers with the background.
+// strip it uncovers with the background. With a zoom of N, each pixel of the picture shows
+// as N x N pixels of the screen: the client area, its size and mouse positions all count in
+// the picture's pixels, as they do with the whole-pixel scaling of a dense screen.
 class TFrameWindow : public TWindow, public TDrawable {
 public:
     TFrameWindow(TWindow* parent, const char* title);
@@ -31,6 +33,12 @@ public:
     void AddCommandKey(const char* keys, unsigned command);
 
     std::unique_ptr<TScroller> Scroller;
+
+    int Zoom() const { return Zoom_; }
+    void SetZoom(int zoom);
+    // Full screen: the client area covers the screen, without menu bar; it sizes as maximized.
+    bool IsFullScreen() const;
+    void SetFullScreen(bool on);
 
     // Toolkit side.
     void ClientResized(int width, int height);
@@ -55,6 +63,7 @@ private:
     TBitmap Picture_;
     TMenu Menu_;
     TFrameWidget* Frame_ = nullptr;
+    int Zoom_ = 1;
     unsigned LastSizeType_ = ~0u;
     int LastWidth_ = -1, LastHeight_ = -1;
 };
