@@ -93,8 +93,9 @@ TEST_F(ZoomTest, EachZoomIsAMenuChoiceWithItsCheckMark)
         EXPECT_EQ(a.Window->Zoom(), zoom);
         EXPECT_EQ(a.Window->ClientWidth(), (View()->width() + zoom - 1) / zoom);
         for (const auto& item : GetSystemMenu(a.Window.get(), false)->Items) {
-            if (item.Id >= kZoomCommand && item.Id < kZoomCommand + 4)
+            if (item.Id >= kZoomCommand && item.Id < kZoomCommand + 4) {
                 EXPECT_EQ((item.Flags & MF_CHECKED) != 0, item.Id == kZoomCommand + unsigned(zoom) - 1);
+            }
         }
     }
 }
