@@ -99,6 +99,7 @@ bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
     StopSimulationTimer(*this);
+    Census.Close();
     Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.
     Sui.Free();
@@ -177,6 +178,9 @@ void TMyWindow::RunWatchCommand(unsigned command)
         break;
     case kMuteCommand:
         Services().SoundsMuted = !Services().SoundsMuted;
+        break;
+    case kCensusCommand:
+        Census.Show(*this);
         break;
     case kFullScreenCommand:
         SetFullScreen(!IsFullScreen());

@@ -4,6 +4,7 @@
 #include "platform/window/FrameWindow.h"
 #include "sim/CensusHistory.h"
 #include "sim/TankWindow.h"
+#include "ui/CensusWindow.h"
 #include "ui/SimulationTimer.h"
 #include "ui/WaveSound.h"
 
@@ -13,6 +14,9 @@ struct TTank;
 // resources for the whole run, starts the simulation when it is set up, hands each event
 // to the part of the program that serves it, and empties the tank when it closes.
 class TMyWindow : public TFrameWindow, public TTankWindow {
+    // First, for the members below that hold on to it.
+    TTank& Tank_;
+
 public:
     // The options that change how the tank is shown: pause, zoom, full screen, screensaver.
     explicit TMyWindow(TTank& tank, const TCommandLine& options = {});
@@ -36,6 +40,8 @@ public:
     // The census of the run, a row taken in the tick.
     TCensusHistory History;
 
+    TCensusWindow Census{Tank_, History};
+
     // One tick of the simulation and its census.
     void Tick();
     void SetPaused(bool paused);
@@ -58,7 +64,6 @@ private:
     void ShowPace();
     void ShowMenuChecks();
 
-    TTank& Tank_;
     const TCommandLine Options_;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
