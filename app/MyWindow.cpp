@@ -20,7 +20,9 @@ TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options)
     Pace.Paused = options.Paused;
     RestingCursor = LoadCursorA("CURSOR1");
     ScoopingCursor = LoadCursorA("CURSOR2");
-    Attr.Style |= WS_HSCROLL | WS_VSCROLL;
+    // A screensaver's window shows the whole tank, which is its size.
+    if (!options.IsScreensaver())
+        Attr.Style |= WS_HSCROLL | WS_VSCROLL;
     Scroller = std::make_unique<TScroller>(kScrollUnit, kScrollUnit, Tank_.ScreenWidth / 32, Tank_.ScreenHeight / 32);
     Scroller->TrackMode = false;
     LoadBitmaps(Tank_);

@@ -101,6 +101,7 @@ TCensusPanel::TCensusPanel(const TTank& tank, const TCensusHistory& history, QWi
     Generation_ = AddSummary(summary, 3, QT_TRANSLATE_NOOP("Tolvenn", "Highest generation"));
     Seed_ = AddSummary(summary, 4, QT_TRANSLATE_NOOP("Tolvenn", "Seed"));
     Extent_ = AddSummary(summary, 5, QT_TRANSLATE_NOOP("Tolvenn", "Tank"));
+    summary->setColumnStretch(2, 1);
     left->addLayout(summary);
 
     auto* species = new QGridLayout;

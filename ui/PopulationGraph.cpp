@@ -16,6 +16,17 @@ namespace {
 constexpr int kLeftMargin = 36;
 constexpr int kBottomMargin = 16;
 
+// The top of the scale: a round number a little above the highest total, so that a small
+// population still fills the graph; never above the capacity.
+int Ceiling(const TCensusHistory& history, int capacity)
+{
+    int highest = 10;
+    for (const auto& row : history.Rows())
+        highest = std::max(highest, row.Population.Total);
+    const int step = highest < 100 ? 10 : highest < 400 ? 50 : 100;
+    return std::min((highest + highest / 10 + step) / step * step, std::max(capacity, highest));
+}
+
 QString Translated(const char* text)
 {
     return QCoreApplication::translate("Tolvenn", text);
@@ -24,7 +35,7 @@ QString Translated(const char* text)
 }  // namespace
 
 TPopulationGraph::TPopulationGraph(const TCensusHistory& history, int capacity, QWidget* parent)
-    : QWidget(parent), History_(history), Capacity_(std::max(capacity, 1))
+    : QWidget(parent), History_(history), Capacity_(std::max(capacity, 1)), Ceiling_(Capacity_)
 {
     setMouseTracking(true);
     setMinimumSize(320, 200);
@@ -66,12 +77,13 @@ void TPopulationGraph::Render()
     const auto& rows = History_.Rows();
     RenderedRows_ = rows.size();
     RenderedTick_ = rows.empty() ? -1 : rows.back().Tick;
+    Ceiling_ = Ceiling(History_, Capacity_);
     Rendered_ = QPixmap(size());
     Rendered_.fill(palette().color(QPalette::Base));
     QPainter painter(&Rendered_);
     const QRect plot = Plot();
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QRect(0, plot.top(), kLeftMargin - 4, 14), Qt::AlignRight, QString::number(Capacity_));
+    painter.drawText(QRect(0, plot.top(), kLeftMargin - 4, 14), Qt::AlignRight, QString::number(Ceiling_));
     painter.drawText(QRect(0, plot.bottom() - 12, kLeftMargin - 4, 14), Qt::AlignRight, QStringLiteral("0"));
     if (!rows.empty()) {
         painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignLeft,
@@ -86,7 +98,7 @@ void TPopulationGraph::Render()
     // One column a pixel: each band runs from the sum of the species below it up by its count.
     const int columns = plot.width();
     std::vector<double> below(std::size_t(columns), 0.0);
-    const double scale = double(plot.height()) / double(Capacity_);
+    const double scale = double(plot.height()) / double(Ceiling_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int species = 1; species <= kSpeciesCount; ++species) {
         QPolygonF band;
@@ -119,7 +131,7 @@ int TPopulationGraph::SpeciesAt(QPoint at, int* count, std::int64_t* tick) const
     if (rows.empty() || !plot.contains(at))
         return 0;
     const auto& row = rows[RowAt(at.x())];
-    const double value = double(plot.bottom() + 1 - at.y()) * double(Capacity_) / double(plot.height());
+    const double value = double(plot.bottom() + 1 - at.y()) * double(Ceiling_) / double(plot.height());
     double top = 0;
     for (int species = 1; species <= kSpeciesCount; ++species) {
         const int n = row.Population.PerSpecies[std::size_t(species - 1)];

@@ -7,8 +7,8 @@
 
 class TCensusHistory;
 
-// The census over the whole run as a stacked area graph, species 1 at the bottom, the
-// tank's capacity at the top. It is drawn once into a picture whenever the history has
+// The census over the whole run as a stacked area graph, species 1 at the bottom, scaled
+// to a little above the highest total (at most the capacity). It is drawn once into a picture whenever the history has
 // a new row and only copied otherwise; hovering a band names its species and count.
 class TPopulationGraph : public QWidget {
 public:
@@ -33,6 +33,7 @@ private:
 
     const TCensusHistory& History_;
     int Capacity_;
+    int Ceiling_;
     QPixmap Rendered_;
     std::size_t RenderedRows_ = 0;
     std::int64_t RenderedTick_ = -1;

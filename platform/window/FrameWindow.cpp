@@ -1,6 +1,7 @@
 #include "platform/window/FrameWindow.h"
 
 #include "platform/window/FrameWidgets.h"
+#include "platform/window/HostWindow.h"
 
 #include <QGuiApplication>
 
@@ -76,6 +77,13 @@ QWidget* TFrameWindow::MakeWidget()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(800, 600);
     Frame_->resize(room.expandedTo(QSize(480, 360)));
+    if (Host_) {
+        Frame_->menuBar()->hide();
+        for (QShortcut* shortcut : Frame_->findChildren<QShortcut*>())
+            shortcut->setEnabled(false);
+        Host_->Gone = [this] { PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); };
+        Host_->Adopt(Frame_);
+    }
     SyncScrollBars();
     return Frame_;
 }
@@ -102,10 +110,15 @@ void TFrameWindow::RevertSystemMenu()
 
 void TFrameWindow::AddCommandKey(const char* keys, unsigned command)
 {
-    if (!Frame_)
+    if (!Frame_ || Host_)
         return;
     auto* shortcut = new QShortcut(QKeySequence(QString::fromUtf8(keys)), Frame_);
     QObject::connect(shortcut, &QShortcut::activated, Frame_, [this, command] { SendMessage(WM_SYSCOMMAND, command, 0); });
+}
+
+void TFrameWindow::EmbedInto(std::unique_ptr<THostWindow> host)
+{
+    Host_ = std::move(host);
 }
 
 void TFrameWindow::Present(const std::vector<TRect>& changed)

@@ -9,6 +9,7 @@
 
 class TFrameWidget;
 class TClientView;
+class THostWindow;
 
 // A top-level window with caption, sizing border, window menu and optional scroll bars.
 // Its client area shows a picture of client size that drawing contexts draw into; what
@@ -39,6 +40,10 @@ public:
     // Full screen: the client area covers the screen, without menu bar; it sizes as maximized.
     bool IsFullScreen() const;
     void SetFullScreen(bool on);
+    // Screensaver mode: the window is made inside the host, without menu bar, window-menu
+    // key or frame, sized to the host; it closes when the host goes. Before Create().
+    void EmbedInto(std::unique_ptr<THostWindow> host);
+    bool IsEmbedded() const { return Host_ != nullptr; }
 
     // Toolkit side.
     void ClientResized(int width, int height);
@@ -64,6 +69,7 @@ private:
     TMenu Menu_;
     TFrameWidget* Frame_ = nullptr;
     int Zoom_ = 1;
+    std::unique_ptr<THostWindow> Host_;
     unsigned LastSizeType_ = ~0u;
     int LastWidth_ = -1, LastHeight_ = -1;
 };
