@@ -1,14 +1,18 @@
-// Start-up: read the command line, seed the random numbers from the clock, measure the
-// screen, fix the tank's capacity and run the aquarium until its window closes.
+// Start-up: read the command line, seed the random numbers (from the clock unless a seed
+// is given), measure the screen, fix the tank's extent and capacity and run the aquarium
+// until its window closes.
 
 #include "app/CommandLine.h"
 #include "app/MyApp.h"
 #include "platform/services/CommandLineParser.h"
 #include "platform/services/Metrics.h"
+#include "platform/services/Services.h"
 #include "platform/window/Application.h"
-#include "sim/Capacity.h"
+#include "platform/window/HostWindow.h"
+#include "app/StartUp.h"
 #include "sim/Tank.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
@@ -36,7 +40,7 @@ int main(int argc, char** argv)
         return 0;
 
     TPlatformSession session(argc, argv);
-    const TCommandLine line = ReadCommandLine(ApplicationArguments());
+    const TCommandLine line = ReadCommandLine(ApplicationArguments(), std::getenv("XSCREENSAVER_WINDOW"));
     if (line.Action == TCommandLine::TAction::Error) {
         std::cerr << line.Error << "\n";
         return 2;
@@ -44,12 +48,23 @@ int main(int argc, char** argv)
     if (!line.Warning.empty())
         std::cerr << line.Warning << "\n";
 
+    // A screensaver's tank is the size of the window it is given.
+    std::unique_ptr<THostWindow> host;
+    if (line.IsScreensaver()) {
+        host = line.WindowId ? THostWindow::Find(*line.WindowId) : THostWindow::Root();
+        if (!host) {
+            std::cerr << "tolvenn: no X window to draw in"
+                      << (line.WindowId ? " with the id " + std::to_string(*line.WindowId) : std::string()) << "\n";
+            return 2;
+        }
+    }
     TTank tank;
-    tank.SeedRandom(std::uint32_t(std::time(nullptr)));
-    tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);
-    tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);
+    PrepareTank(tank, line,
+                host ? host->Width() : GetSystemMetrics(SM_CXSCREEN),
+                host ? host->Height() : GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN),
+                std::uint32_t(std::time(nullptr)));
+    Services().SoundsMuted = line.Mute || line.IsScreensaver();
 
-    TMyApp app(tank);
+    TMyApp app(tank, line, std::move(host));
     return app.Run();
 }

@@ -49,6 +49,9 @@ public:
     void DrawBitmap(HBITMAP bitmap);
     // The window rectangle a drawing at the current Age covers; false when it is out of view.
     bool DrawnArea(TRect& area) const;
+    // Draws again the picture the last drawing showed (the first frame before any), where
+    // the creature is now, without counting Age: for a tank that stands still.
+    void Redraw();
 
     TTankView* const View;
     TIKIMONO* Parent;
@@ -95,6 +98,7 @@ private:
     // Kept from the view at construction: a creature never changes tanks, and closing
     // must still read ClosingFlag while the window itself is going away.
     TWorld& World_;
+    HBITMAP Shown_ = nullptr;
 
     void Blit(HBITMAP source, const TRect& area);
 };

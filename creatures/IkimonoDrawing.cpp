@@ -37,11 +37,19 @@ void TIKIMONO::Erase()
         Blit(World_.BlankBitmap, area);
 }
 
+void TIKIMONO::Redraw()
+{
+    TRect area;
+    if (DrawnArea(area))
+        Blit(Shown_ ? Shown_ : Bitmaps[0], area);
+}
+
 void TIKIMONO::DrawBitmap(HBITMAP bitmap)
 {
     // Wrapping round would shrink an old creature back to a newborn's size.
     if (Age < UINT_MAX)
         ++Age;
+    Shown_ = bitmap;
     TRect area;
     if (DrawnArea(area))
         Blit(bitmap, area);

@@ -241,7 +241,7 @@ TEST_F(CreatureDialogTest, EnterInAnEditIsOkAndEscapeIsCancel)
 TEST_F(CreatureDialogTest, TheTimerStandsStillWhileTheDialogIsOpen)
 {
     Place(1);
-    a.Window->TimerInterval = 80;
+    a.Window->Pace.Interval = 80;
     bool running = true;
     Edit([&](QWidget* d) {
         running = a.Window->HasTimer(kSimulationTimer);

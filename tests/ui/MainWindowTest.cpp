@@ -114,7 +114,7 @@ TEST(MainWindow, SystemCommandPausesAndRestartsWithTheCurrentInterval)
     TAquarium a;
     ASSERT_TRUE(a.Open());
     const int stops = a.Doubles.Timers.Stops;
-    a.Window->TimerInterval = 120;
+    a.Window->Pace.Interval = 120;
     a.Doubles.Timers.FailuresLeft = 1;
     a.Window->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(a.Doubles.Timers.Stops, stops + 1);
