@@ -5,12 +5,14 @@
 #include "sim/Tank.h"
 
 #include <array>
+#include <string>
 
-TCensus::TCensus() : Text_("tick,total,births,deaths")
+TCensus::TCensus(std::ostream& out) : Out_(out)
 {
+    std::string header = "tick,total,births,deaths";
     for (int n = 1; n <= kSpeciesCount; ++n)
-        (Text_ += ',') += FindSpecies(n)->ClassName;
-    Text_ += '\n';
+        (header += ',') += FindSpecies(n)->ClassName;
+    Out_ << header << '\n';
 }
 
 void TCensus::AddRow(std::int64_t tick, const TTank& tank, std::int64_t births, std::int64_t deaths)
@@ -24,9 +26,9 @@ void TCensus::AddRow(std::int64_t tick, const TTank& tank, std::int64_t births, 
         if (FindSpecies(creature->Species))
             ++perSpecies[std::size_t(creature->Species)];
     }
-    Text_ += std::to_string(tick) + ',' + std::to_string(total) + ',' + std::to_string(births) + ',' +
-             std::to_string(deaths);
+    std::string row = std::to_string(tick) + ',' + std::to_string(total) + ',' + std::to_string(births) + ',' +
+                      std::to_string(deaths);
     for (int n = 1; n <= kSpeciesCount; ++n)
-        Text_ += ',' + std::to_string(perSpecies[std::size_t(n)]);
-    Text_ += '\n';
+        row += ',' + std::to_string(perSpecies[std::size_t(n)]);
+    Out_ << row << '\n';
 }
