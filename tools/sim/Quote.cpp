@@ -28,7 +28,7 @@ void PutEscape(std::string& out, char32_t c, bool rawByte)
     default:
         break;
     }
-    char code[8];
+    char code[16];
     if (rawByte || c < 0x80)
         std::snprintf(code, sizeof code, "\\x%02X", unsigned(c));
     else
