@@ -1,6 +1,7 @@
 #include "ScratchFolder.h"
 #include "tools/sim/OutputFile.h"
 #include "tools/sim/SimTool.h"
+#include "tools/sim/TemporaryFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -449,6 +450,25 @@ TEST_F(OutputFiles, ABadPathFailsBeforeTheRun)
             EXPECT_EQ(Err.str(), "tolvenn-sim: cannot write '" + c.Path + "': " + c.Reason + "\n");
         }
     EXPECT_EQ(Snapshot(Scratch), before);
+}
+
+[[noreturn]] void InterruptWhileWriting(const std::string& path)
+{
+    RemoveTemporaryFilesOnSignals();
+    std::ostringstream out;
+    TOutputSet outputs(out);
+    std::ostream& census = outputs.Add("--census", path);
+    std::string error;
+    if (outputs.Open(error) == TOutputStatus::Ready)
+        census << "half a census" << std::flush;
+    raise(SIGINT);
+    std::abort();
+}
+
+TEST_F(OutputFiles, AnInterruptedRunLeavesNoTemporaryFile)
+{
+    EXPECT_EXIT(InterruptWhileWriting(File("census.csv")), testing::KilledBySignal(SIGINT), "");
+    EXPECT_TRUE(Scratch.Entries().empty());
 }
 
 #if !defined(__SANITIZE_ADDRESS__)

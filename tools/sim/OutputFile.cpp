@@ -3,6 +3,7 @@
 #include "base/text/Utf8.h"
 #include "tools/sim/DescriptorStream.h"
 #include "tools/sim/Quote.h"
+#include "tools/sim/TemporaryFiles.h"
 
 #include <cerrno>
 #include <climits>
@@ -247,6 +248,7 @@ int TOutputSet::TOutput::CreateTemporary()
     if (descriptor < 0)
         return errno;
     Temporary = pattern;
+    RemoveOnSignal(Temporary.c_str());
     Stream.Attach(descriptor);
 
     struct stat status;
@@ -314,10 +316,12 @@ bool TOutputSet::Commit(std::string& error)
             break;
         if (output->Temporary.empty())
             continue;
-        if (std::rename(output->Temporary.c_str(), output->Target.c_str()) != 0)
+        if (std::rename(output->Temporary.c_str(), output->Target.c_str()) != 0) {
             error = output->Failure(errno);
-        else
+        } else {
+            ForgetOnSignal(output->Temporary.c_str());
             output->Temporary.clear();
+        }
     }
     RemoveTemporaries();
     return error.empty();
@@ -328,6 +332,7 @@ void TOutputSet::RemoveTemporaries()
     for (const auto& output : Outputs_)
         if (!output->Temporary.empty()) {
             std::remove(output->Temporary.c_str());
+            ForgetOnSignal(output->Temporary.c_str());
             output->Temporary.clear();
         }
 }
