@@ -8,12 +8,9 @@
 enum class TOutputStatus { Ready, SameFile, Failed };
 
 // The files one run writes, handled as one unit, so that a failure leaves every target as it
-// was. "-" is standard output. A path that names something other than a regular file (a
-// device, a FIFO, a socket, an open descriptor such as /dev/stdout) is written straight
-// through and never replaced. Any other path is followed through its symbolic links to the
-// final target; its bytes go to a fresh, unpredictably named temporary file beside that
-// target, renamed onto it only when every output of the set was written whole. So a link
-// stays a link, a file keeps its permission bits, and a new file gets 0666 under the umask.
+// was: each output is reached as TOutputTarget says (straight through, or by a temporary
+// file beside its target), and the temporary files are renamed onto their targets only
+// when every output of the set was written whole.
 class TOutputSet {
 public:
     explicit TOutputSet(std::ostream& standardOutput);
