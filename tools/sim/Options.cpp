@@ -144,7 +144,7 @@ std::string_view UsageText()
            "  --census FILE      population counts, comma-separated ('-': stdout)\n"
            "  --every K          a census row every K ticks, K >= 1 (default 1)\n"
            "  --png FILE         the window's picture after the last tick\n"
-           "  --sprite-sheet F   every sprite enlarged and labelled, as PNG; runs nothing\n"
+           "  --sprite-sheet F   every sprite enlarged and labelled, as PNG; runs nothing (no other output)\n"
            "  --quiet            no summary line on stderr\n"
            "  --help             this text\n"
            "  --version          the version\n";
