@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev libxcb1-dev
-          zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb python3-xlib)
+          zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb python3-xlib time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 // A run as the headless tool makes it (1024 x 788, capacity 400), its census recorded tick
@@ -42,8 +44,9 @@ std::string HeadlessCensus(std::uint32_t seed, std::int64_t ticks, std::int64_t 
     options.Capacity = 400;
     options.Ticks = int(ticks);
     options.Every = int(every);
-    options.CensusPath = "-";
-    return Simulate(options).Census;
+    std::ostringstream census;
+    Simulate(options, {nullptr, &census, nullptr});
+    return census.str();
 }
 
 }  // namespace

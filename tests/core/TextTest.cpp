@@ -78,3 +78,38 @@ TEST(IsValidUtf8, AcceptsWellFormedTextOnly)
         EXPECT_EQ(IsValidUtf8(c.Text), c.Valid) << shown;
     }
 }
+
+TEST(DecodeUtf8, ReadsOneWellFormedCharacter)
+{
+    const struct {
+        std::string Text;
+        std::size_t Length;  // 0: not a character
+        char32_t CodePoint;
+    } cases[] = {
+        {"A", 1, U'A'},
+        {std::string(1, '\0'), 1, 0},
+        {"\x7f", 1, 0x7F},
+        {"é!", 2, 0xE9},
+        {"き", 3, 0x304D},
+        {"\xf0\x9f\x90\x9f", 4, 0x1F41F},
+        {"\xf4\x8f\xbf\xbf", 4, 0x10FFFF},
+        {"", 0, 0},
+        {"\x80", 0, 0},               // a continuation byte alone
+        {"\xc3", 0, 0},               // cut short
+        {"\xe3\x81", 0, 0},           // cut short
+        {"\xc3(", 0, 0},              // not followed by a continuation byte
+        {"\xc0\xaf", 0, 0},           // overlong '/'
+        {"\xe0\x80\xaf", 0, 0},       // overlong '/'
+        {"\xed\xa0\x80", 0, 0},       // a surrogate
+        {"\xf4\x90\x80\x80", 0, 0},   // past U+10FFFF
+        {"\xf8\x88\x80\x80\x80", 0, 0},
+        {"\xff", 0, 0},
+    };
+    for (const auto& c : cases) {
+        char32_t codePoint = 0xFFFFFFFF;
+        EXPECT_EQ(DecodeUtf8(c.Text, codePoint), c.Length) << c.Text;
+        if (c.Length != 0) {
+            EXPECT_EQ(codePoint, c.CodePoint) << c.Text;
+        }
+    }
+}

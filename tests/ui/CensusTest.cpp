@@ -88,8 +88,9 @@ TEST_F(CensusTest, ExportWritesTheHeadlessCensus)
     options.Seed = 2024;
     options.Capacity = 400;
     options.Ticks = 180;
-    options.CensusPath = "-";
-    EXPECT_EQ(written.str(), Simulate(options).Census);
+    std::ostringstream census;
+    Simulate(options, {nullptr, &census, nullptr});
+    EXPECT_EQ(written.str(), census.str());
 
     EXPECT_FALSE(a.Window->Census.Export(dir.filePath("missing/census.csv").toStdString(), error));
     EXPECT_FALSE(error.empty());

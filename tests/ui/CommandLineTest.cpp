@@ -73,7 +73,7 @@ TEST(CommandLine, WarningsQuoteWhatWasTypedOnOneShortLine)
     const TCommandLine line = Read({std::string(5000, '7') + "\n\x1b[2J"});
     EXPECT_EQ(line.Warning.find('\n'), std::string::npos);
     EXPECT_LT(line.Warning.size(), 300u);
-    EXPECT_NE(Read({"1\n2"}).Warning.find("\\x0a"), std::string::npos);
+    EXPECT_NE(Read({"1\n2"}).Warning.find("\\n"), std::string::npos);
 }
 
 TEST(CommandLine, WatchingOptionsAreRead)

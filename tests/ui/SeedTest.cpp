@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 TCommandLine Line(std::vector<std::string> args)
@@ -21,8 +23,9 @@ std::string HeadlessState(std::uint32_t seed, int capacity, int ticks)
     options.Seed = seed;
     options.Capacity = capacity;
     options.Ticks = ticks;
-    options.StatePath = "-";
-    return Simulate(options).State;
+    std::ostringstream state;
+    Simulate(options, {&state, nullptr, nullptr});
+    return state.str();
 }
 
 }  // namespace

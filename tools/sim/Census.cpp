@@ -2,9 +2,12 @@
 
 #include "sim/Census.h"
 
-TCensus::TCensus() : Text_(CensusHeader()) {}
+TCensus::TCensus(std::ostream& out) : Out_(out)
+{
+    Out_ << CensusHeader();
+}
 
 void TCensus::AddRow(std::int64_t tick, const TTank& tank, std::int64_t births, std::int64_t deaths)
 {
-    Text_ += CensusRow(tick, CountPopulation(tank), births, deaths);
+    Out_ << CensusRow(tick, CountPopulation(tank), births, deaths);
 }

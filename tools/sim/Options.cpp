@@ -1,6 +1,7 @@
 #include "tools/sim/Options.h"
 
 #include "sim/Capacity.h"
+#include "base/text/Quoted.h"
 
 #include <charconv>
 
@@ -109,17 +110,21 @@ TParsedCommand ParseOptions(const std::vector<std::string>& args)
             }
         }
         if (!TakesValue(name))
-            return Failure("unknown option '" + std::string(arg) + "'");
+            return Failure("unknown option " + Quoted(arg));
         std::string_view value;
         if (equals != std::string_view::npos)
             value = arg.substr(equals + 1);
         else if (i + 1 < args.size())
             value = args[++i];
         else
-            return Failure("option '" + std::string(name) + "' needs a value");
+            return Failure("option " + Quoted(name) + " needs a value");
         if (const std::string wrong = Apply(name, value, parsed.Options); !wrong.empty())
-            return Failure("option '" + std::string(name) + "' " + wrong + ", not '" + std::string(value) + "'");
+            return Failure("option " + Quoted(name) + ' ' + wrong + ", not " + Quoted(value));
     }
+    const TSimOptions& o = parsed.Options;
+    if (!o.SpriteSheetPath.empty() && !(o.StatePath.empty() && o.CensusPath.empty() && o.PngPath.empty()))
+        return Failure("option '--sprite-sheet' runs nothing, so it cannot be combined with "
+                       "--state, --census or --png");
     return parsed;
 }
 
@@ -139,7 +144,7 @@ std::string_view UsageText()
            "  --census FILE      population counts, comma-separated ('-': stdout)\n"
            "  --every K          a census row every K ticks, K >= 1 (default 1)\n"
            "  --png FILE         the window's picture after the last tick\n"
-           "  --sprite-sheet F   every sprite enlarged and labelled, as PNG; runs nothing\n"
+           "  --sprite-sheet F   every sprite enlarged and labelled, as PNG; runs nothing (no other output)\n"
            "  --quiet            no summary line on stderr\n"
            "  --help             this text\n"
            "  --version          the version\n";

@@ -12,6 +12,8 @@
 
 #include <chrono>
 #include <ctime>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -33,44 +35,54 @@ private:
 
 }  // namespace
 
-TSimResult Simulate(const TSimOptions& options)
+void ForEachTick(int first, int last, const std::function<bool(int)>& each)
+{
+    for (std::int64_t tick = first; tick <= last; ++tick)
+        if (!each(int(tick)))
+            return;
+}
+
+TSimResult Simulate(const TSimOptions& options, const TSimOutputs& outputs)
 {
     TTank tank;
     tank.ScreenWidth = options.TankWidth;
     tank.ScreenHeight = options.TankHeight;
     tank.TankCapacity = options.Capacity.value_or(CapacityForScreenWidth(options.TankWidth));
     const TBitmapsLoaded bitmaps(tank);
-    THeadlessWindow window(tank);
+    THeadlessWindow window(tank, outputs.Png ? TPicture::Kept : TPicture::None);
 
     tank.SeedRandom(options.Seed.value_or(std::uint32_t(std::time(nullptr))));
     PopulateTank(window);
 
-    const bool wantCensus = !options.CensusPath.empty();
-    TCensus census;
-    if (wantCensus)
-        census.AddRow(0, tank, 0, 0);
+    std::optional<TCensus> census;
+    if (outputs.Census) {
+        census.emplace(*outputs.Census);
+        census->AddRow(0, tank, 0, 0);
+    }
 
+    TSimResult result;
     TTickCounts counts;
     TTickCounts atLastRow;
     const auto start = std::chrono::steady_clock::now();
-    for (int tick = 1; tick <= options.Ticks; ++tick) {
+    ForEachTick(1, options.Ticks, [&](int tick) {
         RunTick(window, &counts);
-        if (wantCensus && tick % options.Every == 0) {
-            census.AddRow(tick, tank, counts.Births - atLastRow.Births, counts.Deaths - atLastRow.Deaths);
+        ++result.Ticks;
+        if (census && tick % options.Every == 0) {
+            census->AddRow(tick, tank, counts.Births - atLastRow.Births, counts.Deaths - atLastRow.Deaths);
             atLastRow = counts;
         }
-    }
+        return !outputs.Census || bool(*outputs.Census);
+    });
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
 
-    TSimResult result;
-    result.Ticks = options.Ticks;
     result.Steps = counts.Steps;
     result.Seconds = spent.count();
-    if (!options.StatePath.empty())
-        result.State = FormatState(tank);
-    if (wantCensus)
-        result.Census = census.Text();
-    if (!options.PngPath.empty())
-        result.Png = EncodePng(window.Picture());
+    if (outputs.State)
+        *outputs.State << FormatState(tank);
+    if (outputs.Png) {
+        const std::vector<unsigned char> png = EncodePng(window.Picture());
+        result.PictureFailed = png.empty();
+        outputs.Png->write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    }
     return result;
 }
