@@ -15,6 +15,10 @@ struct TTank;
 std::string FormatTankFile(const TSavedTank& saved);
 std::string FormatTankFile(const TTank& tank);
 
+// The column names and one row per creature, the part of the file after its header lines;
+// it is also the headless tool's state table.
+std::string FormatCreatureTable(const TSavedTank& saved);
+
 // Reads a tank file, checking everything RestoreTank relies on. On any fault returns
 // false with one message of the form "line N: what is wrong" in `error` and leaves
 // `saved` as it was.

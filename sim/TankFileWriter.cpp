@@ -42,7 +42,14 @@ std::string FormatTankFile(const TSavedTank& saved)
     out << kSeedKey << ' ' << saved.Seed << '\n';
     out << kRandomKey << ' ' << (saved.RandomState & 0xFFFFFFFFu) << ' ' << (saved.RandomState >> 32) << '\n';
     out << kCreaturesKey << ' ' << saved.Creatures.size() << '\n';
+    out << FormatCreatureTable(saved);
+    return out.str();
+}
 
+std::string FormatCreatureTable(const TSavedTank& saved)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
     for (std::size_t i = 0; i < kTankColumnNames.size(); ++i)
         out << kTankColumnNames[i] << (i + 1 < kTankColumnNames.size() ? '\t' : '\n');
     for (const TSavedCreature& creature : saved.Creatures)

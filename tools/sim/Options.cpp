@@ -1,6 +1,7 @@
 #include "tools/sim/Options.h"
 
 #include "sim/Capacity.h"
+#include "sim/TankExtent.h"
 #include "base/text/Quoted.h"
 
 #include <charconv>
@@ -32,8 +33,8 @@ bool ParseInt(std::string_view text, int low, int high, int& out)
 bool ParseTank(std::string_view text, int& width, int& height)
 {
     const auto x = text.find('x');
-    return x != std::string_view::npos && ParseInt(text.substr(0, x), 64, 16384, width) &&
-           ParseInt(text.substr(x + 1), 64, 16384, height);
+    return x != std::string_view::npos && ParseInt(text.substr(0, x), kMinTankSide, kMaxTankSide, width) &&
+           ParseInt(text.substr(x + 1), kMinTankSide, kMaxTankSide, height);
 }
 
 TParsedCommand Failure(std::string message)
@@ -55,7 +56,9 @@ std::string Apply(std::string_view name, std::string_view value, TSimOptions& o)
         return {};
     }
     if (name == "--tank")
-        return ParseTank(value, o.TankWidth, o.TankHeight) ? "" : "expects WxH, each from 64 to 16384";
+        return ParseTank(value, o.TankWidth, o.TankHeight)
+                   ? ""
+                   : "expects WxH, each from " + std::to_string(kMinTankSide) + " to " + std::to_string(kMaxTankSide);
     if (name == "--capacity") {
         int capacity = 0;
         if (!ParseInt(value, kMinCapacity, kMaxCapacity, capacity))
