@@ -54,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                       return o.StatePath == "-" && o.CensusPath == "c.csv" && o.PngPath == "p.png" && o.Quiet;
                   }},
         TGoodArgs{"SpriteSheet", {"--sprite-sheet", "s.png"},
-                  [](const TSimOptions& o) { return o.SpriteSheetPath == "s.png"; }}),
+                  [](const TSimOptions& o) { return o.SpriteSheetPath == "s.png"; }},
+        TGoodArgs{"OpenAndSave", {"--open", "a.tank", "--ticks", "5", "--save=b.tank"},
+                  [](const TSimOptions& o) { return o.OpenPath == "a.tank" && o.SavePath == "b.tank"; }}),
     [](const testing::TestParamInfo<TGoodArgs>& info) { return info.param.Name; });
 
 struct TBadArgs {
@@ -85,7 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadArgs{{"run"}, "run"}, TBadArgs{{"--seed", "1", "-q"}, "-q"},
                     TBadArgs{{"--sprite-sheet", "s.png", "--state", "s.tsv"}, "--sprite-sheet"},
                     TBadArgs{{"--census=-", "--sprite-sheet=s.png"}, "--sprite-sheet"},
-                    TBadArgs{{"--png", "p.png", "--sprite-sheet", "s.png"}, "--sprite-sheet"}));
+                    TBadArgs{{"--png", "p.png", "--sprite-sheet", "s.png"}, "--sprite-sheet"},
+                    TBadArgs{{"--save", "t.tank", "--sprite-sheet", "s.png"}, "--sprite-sheet"},
+                    TBadArgs{{"--open", "t.tank", "--seed", "1"}, "--seed"},
+                    TBadArgs{{"--tank=100x100", "--open", "t.tank"}, "--tank"},
+                    TBadArgs{{"--open", "t.tank", "--capacity", "60"}, "--capacity"},
+                    TBadArgs{{"--open="}, "--open"}));
 
 TEST(ParseOptions, HelpAndVersion)
 {
@@ -309,6 +316,65 @@ TEST_F(SimToolRun, LongOrForgedArgumentsStayOnTheirLines)
         EXPECT_NE(err.find(c.Shown), std::string::npos) << err.substr(0, 300);
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << "the message and the hint to --help";
         EXPECT_LT(err.size(), 400u);
+    }
+}
+
+// A run saved after T ticks and continued for K more ends exactly as the run of T + K
+// ticks; its census goes on from the saved tick without repeating the row written there.
+TEST_F(SimToolRun, ASavedRunContinuesExactly)
+{
+    const struct {
+        const char* Seed;
+        const char* Tank;
+        const char* Capacity;
+        const char* First;
+        const char* Then;
+        const char* Whole;
+    } cases[] = {{"3", "1024x788", "400", "300", "200", "500"}, {"8", "320x240", "50", "97", "150", "247"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Seed);
+        const std::vector<std::string> made = {"--seed", c.Seed, "--tank", c.Tank, "--capacity", c.Capacity,
+                                               "--quiet", "--every", "3"};
+        auto with = [&](std::vector<std::string> args, std::vector<std::string> more) {
+            args.insert(args.end(), more.begin(), more.end());
+            return args;
+        };
+        ASSERT_EQ(Run(with(made, {"--ticks", c.First, "--save", File("first.tank"), "--census", File("first.csv")})),
+                  0)
+            << Err.str();
+        ASSERT_EQ(Run({"--open", File("first.tank"), "--ticks", c.Then, "--quiet", "--every", "3", "--save",
+                       File("then.tank"), "--census", File("then.csv"), "--state", File("then.tsv")}),
+                  0)
+            << Err.str();
+        ASSERT_EQ(Run(with(made, {"--ticks", c.Whole, "--save", File("whole.tank"), "--census", File("whole.csv"),
+                                  "--state", File("whole.tsv")})),
+                  0)
+            << Err.str();
+        EXPECT_EQ(Read(File("then.tank")), Read(File("whole.tank")));
+        EXPECT_EQ(Read(File("then.tsv")), Read(File("whole.tsv")));
+        const std::string then = Read(File("then.csv"));
+        EXPECT_EQ(Read(File("first.csv")) + then.substr(then.find('\n') + 1), Read(File("whole.csv")));
+    }
+}
+
+TEST_F(SimToolRun, ABrokenOrMissingTankFileEndsTheRunBeforeAnythingIsWritten)
+{
+    TScratchFolder::Write(File("newer.tank"), "tolvenn-tank 99\n");
+    const struct {
+        std::string Path;
+        std::string Says;
+    } cases[] = {
+        {File("newer.tank"), "newer.tank', line 1: "},
+        {File("missing.tank"), "cannot read '" + File("missing.tank") + "'"},
+        {Scratch.File(""), "line 1: "},
+    };
+    for (const auto& c : cases) {
+        Err.str("");
+        EXPECT_EQ(Run({"--open", c.Path, "--state", File("s.tsv"), "--save", File("s.tank")}), 1);
+        const std::string err = Err.str();
+        EXPECT_NE(err.find(c.Says), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(Scratch.Entries(), std::set<std::string>{"newer.tank"});
     }
 }
 

@@ -3,13 +3,19 @@
 #include "base/gfx/PngWriter.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
+#include "sim/TankFile.h"
 #include "tools/sim/OutputFile.h"
 #include "base/text/Quoted.h"
 #include "tools/sim/Simulation.h"
 #include "tools/sim/SpriteSheet.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <new>
+#include <optional>
+#include <sstream>
 
 namespace {
 
@@ -62,8 +68,28 @@ int WriteSpriteSheet(const std::string& path, std::ostream& out, std::ostream& e
     return CommitOutputs(outputs, err);
 }
 
+// Reads and checks the tank file to start from; 0 when it is good, else the exit status.
+int ReadStart(const std::string& path, TSavedTank& start, std::ostream& err)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    if (in)
+        text << in.rdbuf();
+    if (!in || in.bad())
+        return Fail(err, "cannot read " + Quoted(path) + ": " + std::strerror(errno), 1);
+    std::string error;
+    if (!ReadTankFile(text.str(), start, error))
+        return Fail(err, Quoted(path) + ", " + error, 1);
+    return 0;
+}
+
 int RunAndWrite(const TSimOptions& options, std::ostream& out, std::ostream& err)
 {
+    std::optional<TSavedTank> start;
+    if (!options.OpenPath.empty())
+        if (const int status = ReadStart(options.OpenPath, start.emplace(), err))
+            return status;
+
     TOutputSet outputs(out);
     TSimOutputs streams;
     if (!options.StatePath.empty())
@@ -72,10 +98,12 @@ int RunAndWrite(const TSimOptions& options, std::ostream& out, std::ostream& err
         streams.Census = &outputs.Add("--census", options.CensusPath);
     if (!options.PngPath.empty())
         streams.Png = &outputs.Add("--png", options.PngPath);
+    if (!options.SavePath.empty())
+        streams.Save = &outputs.Add("--save", options.SavePath);
     if (const int status = OpenOutputs(outputs, err))
         return status;
 
-    const TSimResult result = Simulate(options, streams);
+    const TSimResult result = Simulate(options, streams, start ? &*start : nullptr);
     if (result.PictureFailed)
         return Fail(err, EncodingFailure(options.PngPath), 1);
     if (const int status = CommitOutputs(outputs, err))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/SavedTank.h"
 #include "tools/sim/Options.h"
 
 #include <cstdint>
@@ -12,6 +13,7 @@ struct TSimOutputs {
     std::ostream* State = nullptr;
     std::ostream* Census = nullptr;
     std::ostream* Png = nullptr;
+    std::ostream* Save = nullptr;  // the tank file after the last tick
 };
 
 struct TSimResult {
@@ -27,4 +29,7 @@ void ForEachTick(int first, int last, const std::function<bool(int)>& each);
 
 // Loads the bitmaps, seeds the generator, puts in the founders and runs the ticks, with
 // the whole tank as the client area. The tank-sized picture is held only when it is asked for.
-TSimResult Simulate(const TSimOptions& options, const TSimOutputs& outputs);
+// Started from a saved tank instead, the run goes on from it: its ticks count on from the
+// saved tick count, and the census has no row for the moment of opening, which the run
+// that saved it already wrote.
+TSimResult Simulate(const TSimOptions& options, const TSimOutputs& outputs, const TSavedTank* start = nullptr);
