@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -74,7 +76,23 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadArgs{{"--ticks", "2147483648"}, "--ticks"}, TBadArgs{{"--ticks", ""}, "--ticks"},
                     TBadArgs{{"--every", "0"}, "--every"}, TBadArgs{{"--state="}, "--state"},
                     TBadArgs{{"--bogus"}, "--bogus"}, TBadArgs{{"--quiet=1"}, "--quiet=1"},
-                    TBadArgs{{"run"}, "run"}, TBadArgs{{"--seed", "1", "-q"}, "-q"}));
+                    TBadArgs{{"run"}, "run"}, TBadArgs{{"--seed", "1", "-q"}, "-q"}),
+    [](const testing::TestParamInfo<TBadArgs>& info) {
+        // "--seed -1" is named seed_minus1: letters and digits kept, signs spelt out.
+        std::string name;
+        for (const std::string& arg : info.param.Args) {
+            name += name.empty() ? "" : "_";
+            const std::size_t start = arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1]))
+                                          ? arg.find_first_not_of('-')
+                                          : 0;
+            for (const char ch : arg.substr(std::min(start, arg.size())))
+                name += std::isalnum(static_cast<unsigned char>(ch)) ? std::string(1, ch)
+                        : ch == '-'                                  ? "minus"
+                        : ch == '+'                                  ? "plus"
+                                                                     : "_";
+        }
+        return name;
+    });
 
 TEST(ParseOptions, HelpAndVersion)
 {
