@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     if (Answered(ReadCommandLine(std::vector<std::string>(argv, argv + argc)), program))
         return 0;
 
-    TPlatformSession session(argc, argv);
+    TPlatformSession session(argc, argv, TOLVENN_APP_ID);
     const TCommandLine line = ReadCommandLine(ApplicationArguments());
     if (line.Action == TCommandLine::TAction::Error) {
         std::cerr << line.Error << "\n";

@@ -7,11 +7,13 @@
 #include <QEventLoop>
 #include <QWidget>
 
-TPlatformSession::TPlatformSession(int& argc, char** argv)
+TPlatformSession::TPlatformSession(int& argc, char** argv, const char* desktopId)
 {
     // Whole-number scaling keeps pixel art sharp on dense screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     App_ = std::make_unique<QApplication>(argc, argv);
+    if (desktopId)
+        QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopId));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

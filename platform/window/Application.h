@@ -6,10 +6,11 @@ class QApplication;
 class TWindow;
 
 // The toolkit's session: made first, before the screen can be measured, and kept until
-// every window is gone.
+// every window is gone. desktopId names the program's desktop entry (without ".desktop"),
+// which the desktop uses for its icon and name.
 class TPlatformSession {
 public:
-    TPlatformSession(int& argc, char** argv);
+    TPlatformSession(int& argc, char** argv, const char* desktopId = nullptr);
     ~TPlatformSession();
     TPlatformSession(const TPlatformSession&) = delete;
     TPlatformSession& operator=(const TPlatformSession&) = delete;
