@@ -25,6 +25,17 @@ TCommandLine Failed(std::string message)
     return line;
 }
 
+// --lang names one of the window's languages.
+std::string ReadLanguage(const TCommandLineParser& parser, TCommandLine& line)
+{
+    if (!parser.IsSet("lang"))
+        return {};
+    line.Language = parser.Value("lang");
+    if (line.Language == "ja" || line.Language == "en")
+        return {};
+    return "--lang takes ja or en, not " + Quoted(line.Language);
+}
+
 }  // namespace
 
 TCommandLine ReadCommandLine(const std::vector<std::string>& arguments)
@@ -32,6 +43,7 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments)
     TCommandLineParser parser;
     parser.AddOption({"help", "h"});
     parser.AddOption({"version"});
+    parser.AddOption({"lang"}, "LANG");
     // A negative number is a capacity out of range, not an option.
     std::vector<std::string> options;
     std::vector<std::string> negatives;
@@ -51,6 +63,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments)
     }
     if (!parsed)
         return Failed(parser.Error());
+    if (std::string error = ReadLanguage(parser, line); !error.empty())
+        return Failed(std::move(error));
 
     std::vector<std::string> positional = parser.Positional();
     positional.insert(positional.end(), negatives.begin(), negatives.end());
@@ -75,6 +89,7 @@ std::string UsageText(const std::string& program)
            "An aquarium of small creatures that swim, breed and die in a window.\n"
            "  CAPACITY    how many creatures the tank holds, 50 to 800\n"
            "              (default: by screen width, 100, 150 or 400)\n"
+           "  --lang LANG the window's language, ja or en (default: from the locale)\n"
            "  --help      show this text\n"
            "  --version   show the version\n"
            "Left button: scoop creatures out. Right button: a creature's settings.\n"

@@ -13,6 +13,8 @@ struct TCommandLine {
     std::string Warning;
     // For TAction::Error: one line naming what is wrong.
     std::string Error;
+    // --lang: "ja" or "en"; empty when the locale decides.
+    std::string Language;
 };
 
 // Reads the arguments, program name first. An optional positional number from 50 to 800,

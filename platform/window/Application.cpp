@@ -7,6 +7,17 @@
 #include <QEventLoop>
 #include <QWidget>
 
+#include <algorithm>
+
+bool DisplayAvailable(const std::vector<std::string>& arguments)
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return std::find(arguments.begin(), arguments.end(), "-platform") != arguments.end() ||
+           std::find(arguments.begin(), arguments.end(), "--platform") != arguments.end();
+}
+
 TPlatformSession::TPlatformSession(int& argc, char** argv, const char* desktopId)
 {
     // Whole-number scaling keeps pixel art sharp on dense screens.

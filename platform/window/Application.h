@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QApplication;
 class TWindow;
@@ -18,6 +20,11 @@ public:
 private:
     std::unique_ptr<QApplication> App_;
 };
+
+// Whether the toolkit has a display to open windows on: an X or Wayland display named in
+// the environment, or a platform chosen by QT_QPA_PLATFORM or -platform. Asked before
+// the session starts, since the toolkit cannot start without one.
+bool DisplayAvailable(const std::vector<std::string>& arguments);
 
 // Runs the message loop of a program with one main window: asks InitMainWindow for the
 // window, creates and shows it, and dispatches messages until it has closed.
