@@ -11,6 +11,8 @@
 #include "ui/SimulationTimer.h"
 #include "ui/SystemCommand.h"
 
+#include <QtGlobal>
+
 TMyWindow::TMyWindow(TTank& tank) : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank)
 {
     RestingCursor = LoadCursorA("CURSOR1");
@@ -41,8 +43,9 @@ void TMyWindow::SetupWindow()
     PlayWave(Sui);
     HMENU menu = GetSystemMenu(this, false);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
-    AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
+    AppendMenuA(menu, MF_STRING, kSpeedCommand, QT_TRANSLATE_NOOP("WindowMenu", "速さ..."));
+    AppendMenuA(menu, MF_STRING, kAboutCommand, QT_TRANSLATE_NOOP("WindowMenu", "About..."));
+    SetMenuItemKeys(this, kAboutCommand, "F1");
     StartSimulationTimer(*this, TimerInterval);
     PopulateTank(*this);
 }

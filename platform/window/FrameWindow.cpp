@@ -2,10 +2,12 @@
 
 #include "platform/window/FrameWidgets.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -14,11 +16,11 @@ constexpr int kWheelLines = 3;
 TMenu StandardMenu()
 {
     TMenu menu;
-    menu.Items = {{MF_STRING, SC_RESTORE, "Restore"},
-                  {MF_STRING, SC_MINIMIZE, "Minimize"},
-                  {MF_STRING, SC_MAXIMIZE, "Maximize"},
-                  {MF_SEPARATOR, 0, ""},
-                  {MF_STRING, SC_CLOSE, "Close\tAlt+F4"}};
+    menu.Items = {{MF_STRING, SC_RESTORE, QT_TRANSLATE_NOOP("WindowMenu", "Restore"), ""},
+                  {MF_STRING, SC_MINIMIZE, QT_TRANSLATE_NOOP("WindowMenu", "Minimize"), ""},
+                  {MF_STRING, SC_MAXIMIZE, QT_TRANSLATE_NOOP("WindowMenu", "Maximize"), ""},
+                  {MF_SEPARATOR, 0, "", ""},
+                  {MF_STRING, SC_CLOSE, QT_TRANSLATE_NOOP("WindowMenu", "Close"), "Ctrl+Q"}};
     return menu;
 }
 
@@ -68,6 +70,7 @@ QWidget* TFrameWindow::MakeWidget()
     const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(800, 600);
     Frame_->resize(room.expandedTo(QSize(480, 360)));
     SyncScrollBars();
+    BindMenuKeys();
     return Frame_;
 }
 
@@ -89,6 +92,24 @@ TRect TFrameWindow::GetClientRect() const
 void TFrameWindow::RevertSystemMenu()
 {
     Menu_ = StandardMenu();
+    BindMenuKeys();
+}
+
+void TFrameWindow::BindMenuKeys()
+{
+    if (!Frame_)
+        return;
+    for (QShortcut* shortcut : Frame_->findChildren<QShortcut*>(QStringLiteral("menuKeys")))
+        delete shortcut;
+    for (const TMenu::TItem& item : Menu_.Items) {
+        if (item.Keys.empty())
+            continue;
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(item.Keys)), Frame_);
+        shortcut->setObjectName(QStringLiteral("menuKeys"));
+        // Posted, as a menu choice is: the command may close the window.
+        const unsigned id = item.Id;
+        QObject::connect(shortcut, &QShortcut::activated, Frame_, [this, id] { PostMessage(WM_SYSCOMMAND, id, 0); });
+    }
 }
 
 void TFrameWindow::Present(const std::vector<TRect>& changed)
@@ -193,7 +214,11 @@ void TFrameWindow::ShowWindowMenu()
             popup.addSeparator();
             continue;
         }
-        QAction* action = popup.addAction(QString::fromUtf8(item.Text.c_str()));
+        QString text = QCoreApplication::translate("WindowMenu", item.Text.c_str());
+        if (!item.Keys.empty())
+            text += QLatin1Char('\t') +
+                    QKeySequence(QString::fromStdString(item.Keys)).toString(QKeySequence::NativeText);
+        QAction* action = popup.addAction(text);
         action->setData(item.Id);
         const bool enabled = !(item.Flags & MF_GRAYED) && !(item.Id == SC_RESTORE && !maximized) &&
                              !(item.Id == SC_MAXIMIZE && maximized);
@@ -248,6 +273,20 @@ bool AppendMenuA(HMENU menu, unsigned flags, unsigned id, const char* text)
 {
     if (!menu)
         return false;
-    menu->Items.push_back({flags, (flags & MF_SEPARATOR) ? 0u : id, text ? text : ""});
+    menu->Items.push_back({flags, (flags & MF_SEPARATOR) ? 0u : id, text ? text : "", ""});
     return true;
+}
+
+bool SetMenuItemKeys(TWindow* window, unsigned id, const char* keys)
+{
+    auto* frame = dynamic_cast<TFrameWindow*>(window);
+    if (!frame)
+        return false;
+    for (TMenu::TItem& item : frame->SystemMenu().Items)
+        if (item.Id == id && !(item.Flags & MF_SEPARATOR)) {
+            item.Keys = keys ? keys : "";
+            frame->BindMenuKeys();
+            return true;
+        }
+    return false;
 }

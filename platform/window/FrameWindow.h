@@ -26,6 +26,8 @@ public:
     QWidget* ClientWidget() const;
     TMenu& SystemMenu() { return Menu_; }
     void RevertSystemMenu();
+    // Makes the keys of the menu's entries choose them.
+    void BindMenuKeys();
 
     std::unique_ptr<TScroller> Scroller;
 
