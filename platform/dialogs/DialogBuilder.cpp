@@ -77,11 +77,14 @@ QWidget* MakeControl(const TControlTemplate& c, const QString& text, const TDial
     return label;
 }
 
-// How much wider a label or button must be to show its text whole on one line.
+// How much wider a label or button must be to show its text whole on one line; a label
+// keeps a space's width free after its text, so that it does not run into its neighbour.
 int Shortfall(const QWidget* control)
 {
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text().isEmpty() ? 0 : std::max(0, label->sizeHint().width() - label->width());
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const int needed = label->sizeHint().width() + label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        return label->text().isEmpty() ? 0 : std::max(0, needed - label->width());
+    }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         const QStyle* style = button->style();
         const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) +
