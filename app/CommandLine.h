@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +17,29 @@ struct TCommandLine {
     std::string Error;
     // --lang: "ja" or "en"; empty when the locale decides.
     std::string Language;
+
+    // The generator's seed; none: the calendar time in seconds.
+    std::optional<std::uint32_t> Seed;
+    bool Paused = false;
+    bool Mute = false;
+    bool FullScreen = false;
+    // Whole pixels on the screen per pixel of the tank, 1 to 4.
+    int Zoom = 1;
+    // Screensaver mode: the tank is drawn inside this existing X window, or, with RootWindow,
+    // on the screen's root window.
+    std::optional<std::uint64_t> WindowId;
+    bool RootWindow = false;
+    bool IsScreensaver() const { return WindowId || RootWindow; }
 };
+
+inline constexpr int kMaxZoom = 4;
 
 // Reads the arguments, program name first. An optional positional number from 50 to 800,
 // written as plain decimal digits, is the tank's capacity; anything else there is reported
 // and the screen rule applies. An unknown option, a bad option value or a second
 // positional argument is an error. --help and --version win over everything else.
-TCommandLine ReadCommandLine(const std::vector<std::string>& arguments);
+// `screensaverWindow` is the XSCREENSAVER_WINDOW variable (null when unset): an X
+// screensaver names its window there, and it counts as --window-id unless that is given.
+TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const char* screensaverWindow = nullptr);
 
 std::string UsageText(const std::string& program);

@@ -1,12 +1,26 @@
 #include "app/MyApp.h"
 
 #include "app/MyWindow.h"
+#include "platform/services/TerminationSignal.h"
+#include "platform/window/HostWindow.h"
 #include "sim/Tank.h"
+
+TMyApp::TMyApp(TTank& tank, const TCommandLine& options, std::unique_ptr<THostWindow> host)
+    : TApplication(nullptr), Tank_(tank), Options_(options), Host_(std::move(host))
+{
+}
+
+TMyApp::~TMyApp() = default;
 
 void TMyApp::InitMainWindow()
 {
-    auto window = std::make_unique<TMyWindow>(Tank_);
+    auto window = std::make_unique<TMyWindow>(Tank_, Options_);
     TMyWindow& made = *window;
+    if (Host_) {
+        made.EmbedInto(std::move(Host_));
+        // A screensaver is ended by a signal; the window closes as if asked.
+        OnTerminationSignal([&made] { made.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
+    }
     SetMainWindow(std::move(window));
     Tank_.BlankBitmap = LoadBitmapA("BLANC");
     made.Sui = TWaveSound::Load("sui");

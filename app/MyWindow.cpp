@@ -1,23 +1,29 @@
 #include "app/MyWindow.h"
 
 #include "creatures/Ikimono.h"
+#include "platform/services/Services.h"
 #include "platform/window/ResponseTable.h"
 #include "sim/Population.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
+#include "sim/TankDrawing.h"
 #include "sim/Tick.h"
 #include "ui/CreatureSettings.h"
 #include "ui/Scoop.h"
 #include "ui/SimulationTimer.h"
 #include "ui/SystemCommand.h"
+#include "ui/Texts.h"
+#include "ui/WatchCommands.h"
 
-#include <QtGlobal>
-
-TMyWindow::TMyWindow(TTank& tank) : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank)
+TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options)
+    : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank), Options_(options)
 {
+    Pace.Paused = options.Paused;
     RestingCursor = LoadCursorA("CURSOR1");
     ScoopingCursor = LoadCursorA("CURSOR2");
-    Attr.Style |= WS_HSCROLL | WS_VSCROLL;
+    // A screensaver's window shows the whole tank, which is its size.
+    if (!options.IsScreensaver())
+        Attr.Style |= WS_HSCROLL | WS_VSCROLL;
     Scroller = std::make_unique<TScroller>(kScrollUnit, kScrollUnit, Tank_.ScreenWidth / 32, Tank_.ScreenHeight / 32);
     Scroller->TrackMode = false;
     LoadBitmaps(Tank_);
@@ -40,20 +46,64 @@ void TMyWindow::GetWindowClass(TWindowClass& wc)
 void TMyWindow::SetupWindow()
 {
     TFrameWindow::SetupWindow();
+    SetZoom(Options_.Zoom);
+    if (Options_.FullScreen && !Options_.IsScreensaver())
+        SetFullScreen(true);
     PlayWave(Sui);
     HMENU menu = GetSystemMenu(this, false);
+    if (!Options_.IsScreensaver())
+        AddWatchCommands(*this, kMaxZoom);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kSpeedCommand, QT_TRANSLATE_NOOP("WindowMenu", "速さ..."));
-    AppendMenuA(menu, MF_STRING, kAboutCommand, QT_TRANSLATE_NOOP("WindowMenu", "About..."));
-    SetMenuItemKeys(this, kAboutCommand, "F1");
-    StartSimulationTimer(*this, TimerInterval);
+    AppendMenuA(menu, MF_STRING, kSpeedCommand, TTexts::tr("速さ...").toStdString().c_str());
+    AppendMenuA(menu, MF_STRING, kAboutCommand, (TTexts::tr("About...") + QStringLiteral("\tF1")).toStdString().c_str());
+    AddCommandKey("F1", kAboutCommand);
+    StartSimulationTimer(*this, Pace);
     PopulateTank(*this);
+    History.Start(Tank_);
+    ShowPace();
+}
+
+void TMyWindow::Tick()
+{
+    TTickCounts counts;
+    RunTick(*this, &counts);
+    History.Record(Tank_, counts);
+}
+
+void TMyWindow::SetPaused(bool paused)
+{
+    Pace.Paused = paused;
+    if (paused)
+        StopSimulationTimer(*this);
+    else
+        StartSimulationTimer(*this, Pace);
+    ShowPace();
+}
+
+void TMyWindow::ShowPace()
+{
+    SetTitle(Caption("Tolvenn", Pace.Paused));
+    ShowMenuChecks();
+    // A tank that stands still shows its creatures as they were last drawn.
+    if (Pace.Paused)
+        RedrawCreatures(*this);
+}
+
+void TMyWindow::ShowMenuChecks()
+{
+    HMENU menu = GetSystemMenu(this, false);
+    CheckMenuItem(menu, kPauseCommand, Pace.Paused ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, kMuteCommand, Services().SoundsMuted ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, kFullScreenCommand, IsFullScreen() ? MF_CHECKED : MF_UNCHECKED);
+    for (int zoom = 1; zoom <= kMaxZoom; ++zoom)
+        CheckMenuItem(menu, kZoomCommand + unsigned(zoom) - 1, zoom == Zoom() ? MF_CHECKED : MF_UNCHECKED);
 }
 
 bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
     StopSimulationTimer(*this);
+    Census.Close();
     Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.
     Sui.Free();
@@ -73,6 +123,8 @@ bool TMyWindow::ResponseTableLookup(TMessage& msg)
 
 void TMyWindow::EvLButtonDown(TMessage& msg)
 {
+    if (Options_.IsScreensaver())
+        return;
     ScoopPress(*this, *this, ScoopingCursor, Uge, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
 }
 
@@ -83,7 +135,9 @@ void TMyWindow::EvLButtonUp(TMessage&)
 
 void TMyWindow::EvRButtonDown(TMessage& msg)
 {
-    OpenCreatureSettings(*this, *this, TimerInterval, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
+    if (Options_.IsScreensaver())
+        return;
+    OpenCreatureSettings(*this, *this, Pace, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam));
 }
 
 void TMyWindow::EvSize(TMessage& msg)
@@ -97,18 +151,48 @@ void TMyWindow::EvSize(TMessage& msg)
         Scroller->SetRange((Tank_.ScreenWidth - ClientWidth_) / kScrollUnit,
                            (Tank_.ScreenHeight - ClientHeight_) / kScrollUnit);
     DefaultProcessing(msg);
+    if (Pace.Paused)
+        RedrawCreatures(*this);
 }
 
 void TMyWindow::EvTimer(TMessage&)
 {
-    RunTick(*this);
+    Tick();
 }
 
 void TMyWindow::EvSysCommand(TMessage& msg)
 {
     StopSimulationTimer(*this);
-    RunOwnSystemCommand(*this, TimerInterval, unsigned(msg.WParam), Sui);
+    RunOwnSystemCommand(*this, Pace.Interval, unsigned(msg.WParam), Sui, Tank_.Seed);
+    RunWatchCommand(unsigned(msg.WParam));
     DefaultProcessing(msg);
     if (IsWindow())
-        StartSimulationTimer(*this, TimerInterval);
+        StartSimulationTimer(*this, Pace);
+}
+
+void TMyWindow::RunWatchCommand(unsigned command)
+{
+    switch (command) {
+    case kPauseCommand:
+        SetPaused(!Pace.Paused);
+        break;
+    case kStepCommand:
+        if (Pace.Paused)
+            Tick();
+        break;
+    case kMuteCommand:
+        Services().SoundsMuted = !Services().SoundsMuted;
+        break;
+    case kCensusCommand:
+        Census.Show(*this);
+        break;
+    case kFullScreenCommand:
+        SetFullScreen(!IsFullScreen());
+        break;
+    default:
+        if (command >= kZoomCommand && command < kZoomCommand + kMaxZoom)
+            SetZoom(int(command - kZoomCommand) + 1);
+        break;
+    }
+    ShowMenuChecks();
 }

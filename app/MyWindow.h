@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/CommandLine.h"
 #include "platform/window/FrameWindow.h"
+#include "sim/CensusHistory.h"
 #include "sim/TankWindow.h"
+#include "ui/CensusWindow.h"
+#include "ui/SimulationTimer.h"
 #include "ui/WaveSound.h"
 
 struct TTank;
@@ -10,8 +14,12 @@ struct TTank;
 // resources for the whole run, starts the simulation when it is set up, hands each event
 // to the part of the program that serves it, and empties the tank when it closes.
 class TMyWindow : public TFrameWindow, public TTankWindow {
+    // First, for the members below that hold on to it.
+    TTank& Tank_;
+
 public:
-    explicit TMyWindow(TTank& tank);
+    // The options that change how the tank is shown: pause, zoom, full screen, screensaver.
+    explicit TMyWindow(TTank& tank, const TCommandLine& options = {});
     ~TMyWindow() override;
 
     // TTankWindow
@@ -26,8 +34,17 @@ public:
     HCURSOR ScoopingCursor = nullptr;
     TWaveSound Sui;
     TWaveSound Uge;
-    // The simulation timer's period in milliseconds, set by the speed dialog.
-    int TimerInterval = 50;
+    // The simulation timer's period in milliseconds, set by the speed dialog, and the
+    // user's pause.
+    TSimulationPace Pace;
+    // The census of the run, a row taken in the tick.
+    TCensusHistory History;
+
+    TCensusWindow Census{Tank_, History};
+
+    // One tick of the simulation and its census.
+    void Tick();
+    void SetPaused(bool paused);
 
 protected:
     void SetupWindow() override;
@@ -43,8 +60,11 @@ private:
     void EvTimer(TMessage& msg);
     void EvLButtonUp(TMessage& msg);
     void EvSysCommand(TMessage& msg);
+    void RunWatchCommand(unsigned command);
+    void ShowPace();
+    void ShowMenuChecks();
 
-    TTank& Tank_;
+    const TCommandLine Options_;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
 };

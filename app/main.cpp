@@ -1,14 +1,17 @@
-// Start-up: read the command line, seed the random numbers from the clock, measure the
-// screen, fix the tank's capacity and run the aquarium until its window closes.
+// Start-up: read the command line, seed the random numbers (from the clock unless a seed
+// is given), measure the screen, fix the tank's extent and capacity and run the aquarium
+// until its window closes.
 
 #include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/MyApp.h"
+#include "app/StartUp.h"
 #include "platform/services/CommandLineParser.h"
 #include "platform/services/Metrics.h"
+#include "platform/services/Services.h"
 #include "platform/services/Translations.h"
 #include "platform/window/Application.h"
-#include "sim/Capacity.h"
+#include "platform/window/HostWindow.h"
 #include "sim/Tank.h"
 
 #include <cstdlib>
@@ -41,8 +44,9 @@ int main(int argc, char** argv)
     // after it has taken its own options, which is what counts.
     const std::string program = argc > 0 ? argv[0] : "tolvenn";
     const std::vector<std::string> arguments(argv, argv + argc);
+    const char* screensaverWindow = std::getenv("XSCREENSAVER_WINDOW");
     int status = 0;
-    if (Answered(ReadCommandLine(WithoutToolkitOptions(arguments)), program, status))
+    if (Answered(ReadCommandLine(WithoutToolkitOptions(arguments), screensaverWindow), program, status))
         return status;
     if (!DisplayAvailable(arguments)) {
         std::cerr << "tolvenn: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
@@ -50,19 +54,30 @@ int main(int argc, char** argv)
     }
 
     TPlatformSession session(argc, argv, TOLVENN_APP_ID);
-    const TCommandLine line = ReadCommandLine(ApplicationArguments());
+    const TCommandLine line = ReadCommandLine(ApplicationArguments(), screensaverWindow);
     if (Answered(line, program, status))
         return status;
     if (!line.Warning.empty())
         std::cerr << line.Warning << "\n";
     const TTranslations translations("tolvenn", ChooseLanguage(line.Language, std::getenv));
 
+    // A screensaver's tank is the size of the window it is given.
+    std::unique_ptr<THostWindow> host;
+    if (line.IsScreensaver()) {
+        host = line.WindowId ? THostWindow::Find(*line.WindowId) : THostWindow::Root();
+        if (!host) {
+            std::cerr << "tolvenn: no X window to draw in"
+                      << (line.WindowId ? " with the id " + std::to_string(*line.WindowId) : std::string()) << "\n";
+            return 2;
+        }
+    }
     TTank tank;
-    tank.SeedRandom(std::uint32_t(std::time(nullptr)));
-    tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);
-    tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);
+    PrepareTank(tank, line,
+                host ? host->Width() : GetSystemMetrics(SM_CXSCREEN),
+                host ? host->Height() : GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN),
+                std::uint32_t(std::time(nullptr)));
+    Services().SoundsMuted = line.Mute || line.IsScreensaver();
 
-    TMyApp app(tank);
+    TMyApp app(tank, line, std::move(host));
     return app.Run();
 }

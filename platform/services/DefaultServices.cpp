@@ -2,7 +2,6 @@
 #include "platform/services/Services.h"
 #include "platform/window/Window.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -21,8 +20,7 @@ class TQtMessageBoxes final : public IMessageBoxService {
 public:
     int Show(TWindow* owner, const char* text, const char* caption, unsigned) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("MessageBox", caption),
-                        QCoreApplication::translate("MessageBox", text), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text), QMessageBox::Ok,
                         owner ? owner->Widget() : nullptr);
         box.exec();
         return 1;

@@ -31,6 +31,8 @@ struct TServices {
     ITimerService* Timers;
     IMessageBoxService* MessageBoxes;
     ISoundService* Sounds;
+    // While set, no sound is asked of the player at all.
+    bool SoundsMuted = false;
 };
 
 // The services in force; replace members to install doubles, and put the defaults back

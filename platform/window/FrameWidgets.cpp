@@ -40,14 +40,19 @@ TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent)
 
 void TClientView::paintEvent(QPaintEvent* event)
 {
-    // Pixels are copied as they are: scaling for a dense screen is by whole pixels.
+    // Pixels are copied as they are: scaling for a dense screen and zooming are by whole pixels.
     if (!Owner_)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const int zoom = Owner_->Zoom();
+    painter.scale(zoom, zoom);
     const TBitmap& picture = Owner_->Picture();
     const QImage image = ViewAsQImage(picture);
-    for (const QRect& rect : event->region()) {
+    for (const QRect& exposed : event->region()) {
+        // The picture's pixels that the exposed screen pixels show.
+        const QRect rect(QPoint(exposed.left() / zoom, exposed.top() / zoom),
+                         QPoint(exposed.right() / zoom, exposed.bottom() / zoom));
         const QRect inside = rect.intersected(image.rect());
         if (!inside.isEmpty())
             painter.drawImage(inside.topLeft(), image, inside);

@@ -92,13 +92,6 @@
     </message>
 </context>
 <context>
-    <name>MessageBox</name>
-    <message>
-        <source>No Timers Left</source>
-        <translation>No Timers Left</translation>
-    </message>
-</context>
-<context>
     <name>SPEED</name>
     <message>
         <source>SPEED</source>
@@ -149,7 +142,7 @@
     </message>
     <message>
         <source>ポプポプ珍怪魚</source>
-        <translation>Pop-pop oddfish</translation>
+        <translation>Popping oddfish</translation>
     </message>
     <message>
         <source>つっぱりひとで</source>
@@ -209,6 +202,121 @@
     </message>
 </context>
 <context>
+    <name>Tolvenn</name>
+    <message>
+        <source>速さ...</source>
+        <translation>&amp;Speed...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>No Timers Left</source>
+        <translation>No Timers Left</translation>
+    </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Seed %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Step one tick</source>
+        <translation>S&amp;tep one tick</translation>
+    </message>
+    <message>
+        <source>Census...</source>
+        <translation>C&amp;ensus...</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>M&amp;ute</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>&amp;Zoom %1×</translation>
+    </message>
+    <message>
+        <source>%1 (paused)</source>
+        <translation>%1 (paused)</translation>
+    </message>
+    <message>
+        <source>Tolvenn census</source>
+        <translation>Tolvenn census</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Tick</translation>
+    </message>
+    <message>
+        <source>Creatures</source>
+        <translation>Creatures</translation>
+    </message>
+    <message>
+        <source>Per tick</source>
+        <translation>Per tick</translation>
+    </message>
+    <message>
+        <source>Highest generation</source>
+        <translation>Highest generation</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Tank</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <source>no ticks in the last few seconds</source>
+        <translation>no ticks in the last few seconds</translation>
+    </message>
+    <message>
+        <source>%1 births, %2 deaths</source>
+        <translation>%1 births, %2 deaths</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>Export census</source>
+        <translation>Export census</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Comma-separated values (*.csv)</translation>
+    </message>
+    <message>
+        <source>The census could not be written to %1: %2</source>
+        <translation>The census could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>tick %1</source>
+        <translation>tick %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 at tick %3</source>
+        <translation>%1: %2 at tick %3</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
         <source>≡ Window</source>
@@ -229,14 +337,6 @@
     <message>
         <source>Close</source>
         <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>速さ...</source>
-        <translation>&amp;Speed...</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>&amp;About...</translation>
     </message>
 </context>
 </TS>

@@ -92,13 +92,6 @@
     </message>
 </context>
 <context>
-    <name>MessageBox</name>
-    <message>
-        <source>No Timers Left</source>
-        <translation>タイマーが足りません</translation>
-    </message>
-</context>
-<context>
     <name>SPEED</name>
     <message>
         <source>SPEED</source>
@@ -209,6 +202,121 @@
     </message>
 </context>
 <context>
+    <name>Tolvenn</name>
+    <message>
+        <source>速さ...</source>
+        <translation>速さ(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Tolvenn について(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>No Timers Left</source>
+        <translation>タイマーが足りません</translation>
+    </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>乱数の種 %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Step one tick</source>
+        <translation>1 ティック進める(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Census...</source>
+        <translation>個体数調査(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>消音(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>全画面(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>拡大 %1×(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>%1 (paused)</source>
+        <translation>%1 (一時停止中)</translation>
+    </message>
+    <message>
+        <source>Tolvenn census</source>
+        <translation>Tolvenn 個体数調査</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>ティック</translation>
+    </message>
+    <message>
+        <source>Creatures</source>
+        <translation>生き物</translation>
+    </message>
+    <message>
+        <source>Per tick</source>
+        <translation>1 ティックあたり</translation>
+    </message>
+    <message>
+        <source>Highest generation</source>
+        <translation>最も新しい世代</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>乱数の種</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>水槽</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>書き出し(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>no ticks in the last few seconds</source>
+        <translation>この数秒間はティックなし</translation>
+    </message>
+    <message>
+        <source>%1 births, %2 deaths</source>
+        <translation>誕生 %1、死亡 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 ピクセル</translation>
+    </message>
+    <message>
+        <source>Export census</source>
+        <translation>個体数調査の書き出し</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>カンマ区切りの値 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The census could not be written to %1: %2</source>
+        <translation>個体数調査を %1 に書き出せませんでした: %2</translation>
+    </message>
+    <message>
+        <source>tick %1</source>
+        <translation>ティック %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 at tick %3</source>
+        <translation>%1: %2 匹 (ティック %3)</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
         <source>≡ Window</source>
@@ -229,14 +337,6 @@
     <message>
         <source>Close</source>
         <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
-        <source>速さ...</source>
-        <translation>速さ(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Tolvenn について(&amp;A)...</translation>
     </message>
 </context>
 </TS>

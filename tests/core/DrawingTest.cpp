@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 

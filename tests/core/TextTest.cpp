@@ -43,3 +43,38 @@ TEST(CopyUtf8, NeverSplitsACharacterAndAlwaysTerminates)
         EXPECT_EQ(n, c.Kept.size());
     }
 }
+
+TEST(IsValidUtf8, AcceptsWellFormedTextOnly)
+{
+    const struct {
+        std::string Text;
+        bool Valid;
+    } cases[] = {
+        {"", true},
+        {"plain ascii\t\n", true},
+        {"きんぎょ", true},
+        {"\xC2\x80", true},                  // U+0080, the first two-byte character
+        {"\xEF\xBF\xBF", true},              // U+FFFF
+        {"\xF0\x90\x80\x80", true},          // U+10000
+        {"\xF4\x8F\xBF\xBF", true},          // U+10FFFF, the last one
+        {"\x80", false},                     // a continuation byte alone
+        {"\xC0\xAF", false},                 // over-long '/'
+        {"\xC1\xBF", false},                 // over-long
+        {"\xE0\x9F\xBF", false},             // over-long three-byte form
+        {"\xED\xA0\x80", false},             // a surrogate, U+D800
+        {"\xF0\x8F\xBF\xBF", false},         // over-long four-byte form
+        {"\xF4\x90\x80\x80", false},         // above U+10FFFF
+        {"\xF5\x80\x80\x80", false},         // lead byte never used
+        {"\xFF", false},
+        {"\xE3\x81", false},                 // cut short at the end
+        {"\xE3\x81" "a", false},             // cut short by a plain byte
+        {"a\xE3\x81\x8D\xE3", false},        // good character, then a cut one
+        {std::string("\0a", 2), true},       // a zero byte is a character like any other
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        for (unsigned char b : c.Text)
+            shown += std::to_string(b) + ' ';
+        EXPECT_EQ(IsValidUtf8(c.Text), c.Valid) << shown;
+    }
+}

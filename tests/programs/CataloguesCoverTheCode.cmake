@@ -9,7 +9,7 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${catalogues} DESTINATION ${WORK})
 file(GLOB copies ${WORK}/*.ts)
-execute_process(COMMAND ${LUPDATE} -silent -locations none ${SOURCE}/app ${SOURCE}/ui ${SOURCE}/platform -ts ${copies}
+execute_process(COMMAND ${LUPDATE} -silent -locations none -I ${SOURCE} ${SOURCE}/app ${SOURCE}/ui ${SOURCE}/platform -ts ${copies}
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed:\n${errors}")

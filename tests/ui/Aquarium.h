@@ -17,13 +17,13 @@
 // replaced by doubles.
 class TAquarium {
 public:
-    explicit TAquarium(int capacity = 100, std::uint32_t seed = 7)
+    explicit TAquarium(int capacity = 100, std::uint32_t seed = 7, const TCommandLine& options = {})
     {
         Tank.ScreenWidth = 1024;
         Tank.ScreenHeight = 788;
         Tank.TankCapacity = capacity;
-        Tank.Random.srand(seed);
-        Window = std::make_unique<TMyWindow>(Tank);
+        Tank.SeedRandom(seed);
+        Window = std::make_unique<TMyWindow>(Tank, options);
         Window->Sui = TWaveSound::Load("sui");
         Window->Uge = TWaveSound::Load("uge");
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,4 +113,78 @@ TEST(CommandLine, ToolkitOptionsAreLeftOutBeforeTheToolkitStarts)
         EXPECT_EQ(WithoutToolkitOptions(args), left) << c.Args[0];
     }
     EXPECT_EQ(ReadCommandLine(WithoutToolkitOptions({"tolvenn", "-platform", "offscreen", "-reverse", "300"})).Capacity, 300);
+}
+
+TEST(CommandLine, WatchingOptionsAreRead)
+{
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        const char* Environment;
+        std::function<bool(const TCommandLine&)> Holds;
+    } cases[] = {
+        {"Defaults", {}, nullptr,
+         [](const TCommandLine& l) {
+             return !l.Seed && !l.Paused && !l.Mute && !l.FullScreen && l.Zoom == 1 && !l.IsScreensaver();
+         }},
+        {"SeedLowest", {"--seed", "0"}, nullptr, [](const TCommandLine& l) { return l.Seed == 0u; }},
+        {"SeedHighest", {"--seed=4294967295"}, nullptr, [](const TCommandLine& l) { return l.Seed == 4294967295u; }},
+        {"SeedOneDash", {"-seed", "17", "300"}, nullptr,
+         [](const TCommandLine& l) { return l.Seed == 17u && l.Capacity == 300; }},
+        {"Switches", {"--paused", "--mute", "--fullscreen"}, nullptr,
+         [](const TCommandLine& l) { return l.Paused && l.Mute && l.FullScreen; }},
+        {"Zoom", {"--zoom", "4"}, nullptr, [](const TCommandLine& l) { return l.Zoom == 4; }},
+        {"WindowIdHex", {"-window-id", "0x1a00007"}, nullptr,
+         [](const TCommandLine& l) { return l.WindowId == 0x1a00007u && l.IsScreensaver(); }},
+        {"WindowIdDecimal", {"--window-id=4194311"}, nullptr, [](const TCommandLine& l) { return l.WindowId == 4194311u; }},
+        {"Root", {"-root"}, nullptr, [](const TCommandLine& l) { return l.RootWindow && !l.WindowId; }},
+        {"EnvironmentNamesTheWindow", {"-root"}, "0x2c00003",
+         [](const TCommandLine& l) { return l.WindowId == 0x2c00003u && !l.RootWindow; }},
+        {"EnvironmentAlone", {}, "0x2c00003", [](const TCommandLine& l) { return l.WindowId == 0x2c00003u; }},
+        {"OptionWinsOverEnvironment", {"--window-id", "99"}, "0x2c00003",
+         [](const TCommandLine& l) { return l.WindowId == 99u; }},
+        {"EmptyEnvironment", {}, "", [](const TCommandLine& l) { return !l.IsScreensaver(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::vector<std::string> args = c.Args;
+        args.insert(args.begin(), "tolvenn");
+        const TCommandLine line = ReadCommandLine(args, c.Environment);
+        ASSERT_EQ(line.Action, TCommandLine::TAction::Run) << line.Error;
+        EXPECT_TRUE(c.Holds(line));
+    }
+}
+
+TEST(CommandLine, BadWatchingValuesAreOneLineErrors)
+{
+    const struct {
+        std::vector<std::string> Args;
+        const char* Environment;
+        const char* Names;
+    } cases[] = {
+        {{"--seed", "4294967296"}, nullptr, "--seed"}, {{"--seed", "abc"}, nullptr, "--seed"},
+        {{"--seed=+5"}, nullptr, "--seed"},           {{"--seed="}, nullptr, "--seed"},
+        {{"--seed", "1e3"}, nullptr, "--seed"},       {{"--seed"}, nullptr, "seed"},
+        {{"--zoom", "0"}, nullptr, "--zoom"},         {{"--zoom", "5"}, nullptr, "--zoom"},
+        {{"--zoom", "2x"}, nullptr, "--zoom"},        {{"--window-id", "0"}, nullptr, "--window-id"},
+        {{"--window-id", "0x"}, nullptr, "--window-id"}, {{"--window-id", "window"}, nullptr, "--window-id"},
+        {{}, "junk", "XSCREENSAVER_WINDOW"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Args.empty() ? c.Environment : c.Args[0] + (c.Args.size() > 1 ? " " + c.Args[1] : ""));
+        std::vector<std::string> args = c.Args;
+        args.insert(args.begin(), "tolvenn");
+        const TCommandLine line = ReadCommandLine(args, c.Environment);
+        EXPECT_EQ(line.Action, TCommandLine::TAction::Error);
+        EXPECT_EQ(line.Error.find('\n'), std::string::npos);
+        EXPECT_NE(line.Error.find(c.Names), std::string::npos) << line.Error;
+    }
+}
+
+TEST(CommandLine, UsageListsEveryOption)
+{
+    const std::string usage = UsageText("tolvenn");
+    for (const char* option : {"CAPACITY", "--seed", "--paused", "--mute", "--fullscreen", "--zoom", "--window-id",
+                               "XSCREENSAVER_WINDOW", "--root", "--lang", "--help", "--version"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
 }

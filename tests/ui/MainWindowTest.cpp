@@ -34,7 +34,7 @@ TEST(MainWindow, OpensAsTheAquarium)
     EXPECT_TRUE(tail[0].Flags & MF_SEPARATOR);
     EXPECT_EQ(tail[1].Text, "速さ...");
     EXPECT_EQ(tail[1].Id, 2u);
-    EXPECT_EQ(tail[2].Text, "About...");
+    EXPECT_EQ(tail[2].Text, "About...\tF1");
     EXPECT_EQ(tail[2].Id, 1u);
 }
 
@@ -134,7 +134,7 @@ TEST(MainWindow, SystemCommandPausesAndRestartsWithTheCurrentInterval)
     TAquarium a;
     ASSERT_TRUE(a.Open());
     const int stops = a.Doubles.Timers.Stops;
-    a.Window->TimerInterval = 120;
+    a.Window->Pace.Interval = 120;
     a.Doubles.Timers.FailuresLeft = 1;
     a.Window->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(a.Doubles.Timers.Stops, stops + 1);

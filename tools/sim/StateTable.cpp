@@ -1,8 +1,6 @@
 #include "tools/sim/StateTable.h"
 
-#include "creatures/Aruku.h"
-#include "creatures/Batabata.h"
-#include "creatures/Shippo.h"
+#include "creatures/Behaviours.h"
 #include "sim/Catalogue.h"
 #include "sim/Tank.h"
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+struct TCommandLine;
+struct TTank;
+
+// Fixes the tank from the command line before the window opens: the seed (given, or the
+// clock's), the extent, and the capacity (given, or by the tank's width). The extent is
+// the area the tank is shown over (the screen with a caption's height, or a screensaver's
+// window) in zoomed pixels: a zoomed tank still just fills it, its creatures drawn bigger.
+void PrepareTank(TTank& tank, const TCommandLine& line, int areaWidth, int areaHeight, std::uint32_t clockSeed);

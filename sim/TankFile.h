@@ -1,0 +1,21 @@
+#pragma once
+
+#include "sim/SavedTank.h"
+
+#include <string>
+#include <string_view>
+
+struct TTank;
+
+// Saving and opening a tank: the whole simulation state as text a person can read and
+// diff (docs/tank-file.md). A tank saved and opened again goes on exactly as if it had
+// never stopped: CaptureTank, FormatTankFile, ReadTankFile and RestoreTank in turn.
+
+// The tank file of a saved state, and of a tank as it stands.
+std::string FormatTankFile(const TSavedTank& saved);
+std::string FormatTankFile(const TTank& tank);
+
+// Reads a tank file, checking everything RestoreTank relies on. On any fault returns
+// false with one message of the form "line N: what is wrong" in `error` and leaves
+// `saved` as it was.
+bool ReadTankFile(std::string_view text, TSavedTank& saved, std::string& error);
