@@ -37,6 +37,17 @@ TCommandLine Failed(std::string message)
     return line;
 }
 
+// --lang names one of the window's languages.
+std::string ReadLanguage(const TCommandLineParser& parser, TCommandLine& line)
+{
+    if (!parser.IsSet("lang"))
+        return {};
+    line.Language = parser.Value("lang");
+    if (line.Language == "ja" || line.Language == "en")
+        return {};
+    return "--lang takes ja or en, not " + Quoted(line.Language);
+}
+
 }  // namespace
 
 TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const char* screensaverWindow)
@@ -44,6 +55,7 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     TCommandLineParser parser;
     parser.AddOption({"help", "h"});
     parser.AddOption({"version"});
+    parser.AddOption({"lang"}, "LANG");
     parser.AddOption({"seed"}, "N");
     parser.AddOption({"paused"});
     parser.AddOption({"mute"});
@@ -70,6 +82,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     }
     if (!parsed)
         return Failed(parser.Error());
+    if (std::string error = ReadLanguage(parser, line); !error.empty())
+        return Failed(std::move(error));
 
     if (parser.IsSet("seed")) {
         std::uint64_t seed = 0;
@@ -135,6 +149,7 @@ std::string UsageText(const std::string& program)
            "                  hex; also taken from XSCREENSAVER_WINDOW), without menus,\n"
            "                  sounds or dialogs, until that window goes or SIGTERM\n"
            "  --root          screensaver mode on the screen's root window\n"
+           "  --lang LANG     the window's language, ja or en (default: from the locale)\n"
            "  --help          show this text\n"
            "  --version       show the version\n"
            "Left button: scoop creatures out. Right button: a creature's settings.\n"

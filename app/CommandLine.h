@@ -15,6 +15,8 @@ struct TCommandLine {
     std::string Warning;
     // For TAction::Error: one line naming what is wrong.
     std::string Error;
+    // --lang: "ja" or "en"; empty when the locale decides.
+    std::string Language;
 
     // The generator's seed; none: the calendar time in seconds.
     std::optional<std::uint32_t> Seed;

@@ -12,6 +12,7 @@
 #include "ui/Scoop.h"
 #include "ui/SimulationTimer.h"
 #include "ui/SystemCommand.h"
+#include "ui/Texts.h"
 #include "ui/WatchCommands.h"
 
 TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options)
@@ -53,8 +54,9 @@ void TMyWindow::SetupWindow()
     if (!Options_.IsScreensaver())
         AddWatchCommands(*this, kMaxZoom);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
-    AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
+    AppendMenuA(menu, MF_STRING, kSpeedCommand, TTexts::tr("速さ...").toStdString().c_str());
+    AppendMenuA(menu, MF_STRING, kAboutCommand, (TTexts::tr("About...") + QStringLiteral("\tF1")).toStdString().c_str());
+    AddCommandKey("F1", kAboutCommand);
     StartSimulationTimer(*this, Pace);
     PopulateTank(*this);
     History.Start(Tank_);

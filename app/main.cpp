@@ -3,13 +3,15 @@
 // until its window closes.
 
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/MyApp.h"
+#include "app/StartUp.h"
 #include "platform/services/CommandLineParser.h"
 #include "platform/services/Metrics.h"
 #include "platform/services/Services.h"
+#include "platform/services/Translations.h"
 #include "platform/window/Application.h"
 #include "platform/window/HostWindow.h"
-#include "app/StartUp.h"
 #include "sim/Tank.h"
 
 #include <cstdlib>
@@ -18,14 +20,18 @@
 
 namespace {
 
-// Help and version are answered at once; false when the program is to run.
-bool Answered(const TCommandLine& line, const std::string& program)
+// Help, version and mistakes are answered at once; false when the program is to run.
+bool Answered(const TCommandLine& line, const std::string& program, int& status)
 {
+    status = 0;
     if (line.Action == TCommandLine::TAction::Help)
         std::cout << UsageText(program);
     else if (line.Action == TCommandLine::TAction::Version)
         std::cout << "tolvenn " << TOLVENN_VERSION << "\n";
-    else
+    else if (line.Action == TCommandLine::TAction::Error) {
+        std::cerr << line.Error << "\n";
+        status = 2;
+    } else
         return false;
     return true;
 }
@@ -34,19 +40,26 @@ bool Answered(const TCommandLine& line, const std::string& program)
 
 int main(int argc, char** argv)
 {
-    // Asked before the toolkit starts, so that they need no display.
+    // Read once before the toolkit starts, so that none of this needs a display, and once
+    // after it has taken its own options, which is what counts.
     const std::string program = argc > 0 ? argv[0] : "tolvenn";
-    if (Answered(ReadCommandLine(std::vector<std::string>(argv, argv + argc)), program))
-        return 0;
-
-    TPlatformSession session(argc, argv);
-    const TCommandLine line = ReadCommandLine(ApplicationArguments(), std::getenv("XSCREENSAVER_WINDOW"));
-    if (line.Action == TCommandLine::TAction::Error) {
-        std::cerr << line.Error << "\n";
-        return 2;
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const char* screensaverWindow = std::getenv("XSCREENSAVER_WINDOW");
+    int status = 0;
+    if (Answered(ReadCommandLine(WithoutToolkitOptions(arguments), screensaverWindow), program, status))
+        return status;
+    if (!DisplayAvailable(arguments)) {
+        std::cerr << "tolvenn: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+        return 1;
     }
+
+    TPlatformSession session(argc, argv, TOLVENN_APP_ID);
+    const TCommandLine line = ReadCommandLine(ApplicationArguments(), screensaverWindow);
+    if (Answered(line, program, status))
+        return status;
     if (!line.Warning.empty())
         std::cerr << line.Warning << "\n";
+    const TTranslations translations("tolvenn", ChooseLanguage(line.Language, std::getenv));
 
     // A screensaver's tank is the size of the window it is given.
     std::unique_ptr<THostWindow> host;

@@ -7,6 +7,7 @@
 #include "ui/Placement.h"
 #include "ui/PopulationGraph.h"
 #include "ui/SpeciesLook.h"
+#include "ui/Texts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,11 +31,6 @@ namespace {
 constexpr int kRefreshMilliseconds = 250;
 // Births and deaths per tick are averaged over this span.
 constexpr qint64 kRateSpanMilliseconds = 5000;
-
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("Tolvenn", text);
-}
 
 bool WriteCensus(const TCensusHistory& history, const QString& path, QString& error)
 {
@@ -90,7 +86,7 @@ TCensusPanel::TCensusPanel(const TTank& tank, const TCensusHistory& history, QWi
     : QWidget(parent, Qt::Window), Tank_(tank), History_(history)
 {
     setObjectName(QStringLiteral("census"));
-    setWindowTitle(Translated("Tolvenn census"));
+    setWindowTitle(TTexts::tr("Tolvenn census"));
     auto* outer = new QHBoxLayout(this);
 
     auto* left = new QVBoxLayout;
@@ -138,7 +134,7 @@ TCensusPanel::TCensusPanel(const TTank& tank, const TCensusHistory& history, QWi
     Graph_ = new TPopulationGraph(history, tank.TankCapacity, this);
     Graph_->setObjectName(QStringLiteral("graph"));
     right->addWidget(Graph_, 1);
-    auto* exportButton = new QPushButton(Translated("Export..."), this);
+    auto* exportButton = new QPushButton(TTexts::tr("Export..."), this);
     exportButton->setObjectName(QStringLiteral("export"));
     connect(exportButton, &QPushButton::clicked, this, [this] { ExportChosen(); });
     right->addWidget(exportButton, 0, Qt::AlignRight);
@@ -151,7 +147,7 @@ TCensusPanel::TCensusPanel(const TTank& tank, const TCensusHistory& history, QWi
 
 QLabel* TCensusPanel::AddSummary(QGridLayout* grid, int row, const char* name)
 {
-    grid->addWidget(new QLabel(Translated(name), this), row, 0);
+    grid->addWidget(new QLabel(TTexts::tr(name), this), row, 0);
     auto* value = new QLabel(this);
     value->setObjectName(QString::fromUtf8(name).toLower().replace(' ', '_'));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -168,8 +164,8 @@ QString TCensusPanel::Rates()
     const TRateSample& then = Samples_.front();
     const std::int64_t ticks = now.Ticks - then.Ticks;
     if (ticks <= 0)
-        return Translated("no ticks in the last few seconds");
-    return Translated("%1 births, %2 deaths")
+        return TTexts::tr("no ticks in the last few seconds");
+    return TTexts::tr("%1 births, %2 deaths")
         .arg(double(now.Births - then.Births) / double(ticks), 0, 'f', 2)
         .arg(double(now.Deaths - then.Deaths) / double(ticks), 0, 'f', 2);
 }
@@ -178,11 +174,11 @@ void TCensusPanel::Refresh()
 {
     const TPopulation population = CountPopulation(Tank_);
     Tick_->setText(QString::number(Tank_.Ticks));
-    Total_->setText(Translated("%1 of %2").arg(population.Total).arg(Tank_.TankCapacity));
+    Total_->setText(TTexts::tr("%1 of %2").arg(population.Total).arg(Tank_.TankCapacity));
     Rates_->setText(Rates());
     Generation_->setText(QString::number(population.HighestGeneration));
     Seed_->setText(QString::number(Tank_.Seed));
-    Extent_->setText(Translated("%1 × %2 pixels").arg(Tank_.ScreenWidth).arg(Tank_.ScreenHeight));
+    Extent_->setText(TTexts::tr("%1 × %2 pixels").arg(Tank_.ScreenWidth).arg(Tank_.ScreenHeight));
     for (std::size_t i = 0; i < Counts_.size(); ++i) {
         Counts_[i]->setText(QString::number(population.PerSpecies[i]));
         Lines_[i]->Refresh();
@@ -192,14 +188,14 @@ void TCensusPanel::Refresh()
 
 void TCensusPanel::ExportChosen()
 {
-    const QString path = QFileDialog::getSaveFileName(this, Translated("Export census"), QStringLiteral("census.csv"),
-                                                      Translated("Comma-separated values (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, TTexts::tr("Export census"), QStringLiteral("census.csv"),
+                                                      TTexts::tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!WriteCensus(History_, path, error))
-        QMessageBox::warning(this, Translated("Tolvenn census"),
-                             Translated("The census could not be written to %1: %2").arg(path, error));
+        QMessageBox::warning(this, TTexts::tr("Tolvenn census"),
+                             TTexts::tr("The census could not be written to %1: %2").arg(path, error));
 }
 
 struct TCensusWindow::TImpl {

@@ -2,6 +2,7 @@
 
 #include "sim/CensusHistory.h"
 #include "ui/SpeciesLook.h"
+#include "ui/Texts.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -25,11 +26,6 @@ int Ceiling(const TCensusHistory& history, int capacity)
         highest = std::max(highest, row.Population.Total);
     const int step = highest < 100 ? 10 : highest < 400 ? 50 : 100;
     return std::min((highest + highest / 10 + step) / step * step, std::max(capacity, highest));
-}
-
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("Tolvenn", text);
 }
 
 }  // namespace
@@ -89,7 +85,7 @@ void TPopulationGraph::Render()
         painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignLeft,
                          QString::number(rows.front().Tick));
         painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), 14), Qt::AlignRight,
-                         Translated("tick %1").arg(rows.back().Tick));
+                         TTexts::tr("tick %1").arg(rows.back().Tick));
     }
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     if (rows.size() < 2 || plot.width() < 2)
@@ -154,7 +150,7 @@ void TPopulationGraph::mouseMoveEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     if (const int species = SpeciesAt(at, &count, &tick))
         QToolTip::showText(event->globalPosition().toPoint(),
-                           Translated("%1: %2 at tick %3").arg(SpeciesName(species)).arg(count).arg(tick), this);
+                           TTexts::tr("%1: %2 at tick %3").arg(SpeciesName(species)).arg(count).arg(tick), this);
     else
         QToolTip::hideText();
 }

@@ -7,31 +7,17 @@
 #include <QBitmap>
 #include <QCoreApplication>
 
-#include <array>
+#include <string>
 #include <cmath>
-
-namespace {
-
-constexpr std::array<const char*, kSpeciesCount> kNames = {
-    QT_TRANSLATE_NOOP("Tolvenn", "Goldfish"),     QT_TRANSLATE_NOOP("Tolvenn", "Seahorse"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Crocodile fish"), QT_TRANSLATE_NOOP("Tolvenn", "Squid"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Submarine"),    QT_TRANSLATE_NOOP("Tolvenn", "Popping oddfish"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Tough starfish"), QT_TRANSLATE_NOOP("Tolvenn", "Mostemac"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Bone fish"),    QT_TRANSLATE_NOOP("Tolvenn", "Butterflyfish"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Kappa"),        QT_TRANSLATE_NOOP("Tolvenn", "Octopus"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Jellyfish"),    QT_TRANSLATE_NOOP("Tolvenn", "Clownfish"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Sea urchin"),   QT_TRANSLATE_NOOP("Tolvenn", "Moss ball"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Mud snail"),    QT_TRANSLATE_NOOP("Tolvenn", "Crab"),
-    QT_TRANSLATE_NOOP("Tolvenn", "Whale"),        QT_TRANSLATE_NOOP("Tolvenn", "Horseshoe crab"),
-};
-
-}  // namespace
 
 QString SpeciesName(int number)
 {
-    if (number < 1 || number > kSpeciesCount)
+    const TSpeciesEntry* entry = FindSpecies(number);
+    if (!entry)
         return {};
-    return QCoreApplication::translate("Tolvenn", kNames[std::size_t(number - 1)]);
+    // The catalogue's family names are the source texts of the "Species" context; the
+    // names stored in creatures are data and stay as they are.
+    return QCoreApplication::translate("Species", std::string(entry->FamilyName).c_str());
 }
 
 QColor SpeciesColour(int number)

@@ -5,6 +5,7 @@
 #include "platform/window/Messages.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -121,10 +122,11 @@ TFrameWidget::TFrameWidget(TFrameWindow* owner) : Owner_(owner)
     connect(VerticalBar, &QScrollBar::valueChanged, this, [owner](int v) { owner->ScrollBarMoved(false, v); });
 
     // The window menu sits where a title bar's system menu would: first in the menu bar.
-    MenuAction = menuBar()->addAction(QStringLiteral("≡ Window"));
+    // F10 opens it too: window managers keep Alt+Space for their own menu.
+    MenuAction = menuBar()->addAction(QCoreApplication::translate("WindowMenu", "≡ Window"));
     MenuAction->setObjectName(QStringLiteral("windowMenu"));
     connect(MenuAction, &QAction::triggered, this, [owner] { owner->MenuButtonPressed(false); });
-    auto* keyMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    auto* keyMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(keyMenu, &QShortcut::activated, this, [owner] { owner->MenuButtonPressed(true); });
 }
 

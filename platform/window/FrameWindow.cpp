@@ -3,6 +3,7 @@
 #include "platform/window/FrameWidgets.h"
 #include "platform/window/HostWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -21,14 +22,23 @@ int Unzoomed(int value, int zoom)
     return value >= 0 ? value / zoom : -((-value + zoom - 1) / zoom);
 }
 
+// The key that closes the window as its close box does.
+constexpr const char* kCloseKey = "Ctrl+Q";
+
+std::string Translated(const char* text)
+{
+    return QCoreApplication::translate("WindowMenu", text).toStdString();
+}
+
+// In the user's language, as every entry the window's owner adds is.
 TMenu StandardMenu()
 {
     TMenu menu;
-    menu.Items = {{MF_STRING, SC_RESTORE, "Restore"},
-                  {MF_STRING, SC_MINIMIZE, "Minimize"},
-                  {MF_STRING, SC_MAXIMIZE, "Maximize"},
+    menu.Items = {{MF_STRING, SC_RESTORE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Restore"))},
+                  {MF_STRING, SC_MINIMIZE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Minimize"))},
+                  {MF_STRING, SC_MAXIMIZE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Maximize"))},
                   {MF_SEPARATOR, 0, ""},
-                  {MF_STRING, SC_CLOSE, "Close\tAlt+F4"}};
+                  {MF_STRING, SC_CLOSE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Close")) + "\t" + kCloseKey}};
     return menu;
 }
 
@@ -85,6 +95,7 @@ QWidget* TFrameWindow::MakeWidget()
         Host_->Adopt(Frame_);
     }
     SyncScrollBars();
+    AddCommandKey(kCloseKey, SC_CLOSE);
     return Frame_;
 }
 

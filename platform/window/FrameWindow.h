@@ -30,7 +30,7 @@ public:
     TMenu& SystemMenu() { return Menu_; }
     void RevertSystemMenu();
     // A key of the window ("Space", "F11", ".") that sends WM_SYSCOMMAND with the command
-    // value, as its window-menu entry would.
+    // value, as its window-menu entry would. Ctrl+Q closes every frame window.
     void AddCommandKey(const char* keys, unsigned command);
 
     std::unique_ptr<TScroller> Scroller;

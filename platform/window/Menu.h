@@ -12,7 +12,8 @@ constexpr unsigned MF_CHECKED = 0x0008;
 constexpr unsigned MF_SEPARATOR = 0x0800;
 
 // A window menu as data: the frame window shows it as a popup, and each choice arrives at
-// the window as WM_SYSCOMMAND with the entry's command value.
+// the window as WM_SYSCOMMAND with the entry's command value. Texts are shown as they are:
+// whoever adds an entry gives it in the user's language.
 struct TMenu {
     struct TItem {
         unsigned Flags = MF_STRING;

@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TSpeciesDefaults{11, 500, 495, 70, 16, 32, {"KAPPA1", "KAPPA2", "KAPPA3", "KAPPA4"}},
                     TSpeciesDefaults{16, 300, 298, 15, 6, 6, {"MARIMO"}},
                     TSpeciesDefaults{18, 200, 199, 60, 24, 16, {"KANI1", "KANI2"}},
-                    TSpeciesDefaults{20, 300, 295, 20, 16, 16, {"KABUTO1", "KABUTO2", "KABUTO3"}}));
+                    TSpeciesDefaults{20, 300, 295, 20, 16, 16, {"KABUTO1", "KABUTO2", "KABUTO3"}}),
+    [](const testing::TestParamInfo<TSpeciesDefaults>& info) { return "Species" + std::to_string(info.param.Number); });
 
 TEST(SpeciesCatalogue, DefaultFamilyNamesAreExactAndFitTheField)
 {

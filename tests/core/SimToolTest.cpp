@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -92,7 +93,23 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadArgs{{"--open", "t.tank", "--seed", "1"}, "--seed"},
                     TBadArgs{{"--tank=100x100", "--open", "t.tank"}, "--tank"},
                     TBadArgs{{"--open", "t.tank", "--capacity", "60"}, "--capacity"},
-                    TBadArgs{{"--open="}, "--open"}));
+                    TBadArgs{{"--open="}, "--open"}),
+    [](const testing::TestParamInfo<TBadArgs>& info) {
+        // "--seed -1" is named seed_minus1: letters and digits kept, signs spelt out.
+        std::string name;
+        for (const std::string& arg : info.param.Args) {
+            name += name.empty() ? "" : "_";
+            const std::size_t start = arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1]))
+                                          ? arg.find_first_not_of('-')
+                                          : 0;
+            for (const char ch : arg.substr(std::min(start, arg.size())))
+                name += std::isalnum(static_cast<unsigned char>(ch)) ? std::string(1, ch)
+                        : ch == '-'                                  ? "minus"
+                        : ch == '+'                                  ? "plus"
+                                                                     : "_";
+        }
+        return name;
+    });
 
 TEST(ParseOptions, HelpAndVersion)
 {

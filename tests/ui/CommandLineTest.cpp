@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "platform/services/CommandLineParser.h"
 #include "sim/Capacity.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,44 @@ TEST(CommandLine, WarningsQuoteWhatWasTypedOnOneShortLine)
     EXPECT_NE(Read({"1\n2"}).Warning.find("\\n"), std::string::npos);
 }
 
+TEST(CommandLine, LanguageIsJapaneseOrEnglish)
+{
+    EXPECT_EQ(Read({}).Language, "");
+    EXPECT_EQ(Read({"--lang", "ja"}).Language, "ja");
+    EXPECT_EQ(Read({"--lang=en", "300"}).Language, "en");
+    EXPECT_EQ(Read({"300", "--lang", "en"}).Capacity, 300);
+    for (const char* bad : {"fr", "JA", "", "ja_JP"}) {
+        const TCommandLine line = Read({"--lang", bad});
+        EXPECT_EQ(line.Action, TCommandLine::TAction::Error) << bad;
+        EXPECT_NE(line.Error.find("--lang"), std::string::npos) << bad;
+    }
+    EXPECT_EQ(Read({"--lang"}).Action, TCommandLine::TAction::Error);
+}
+
+// What the toolkit takes for itself is passed over before the toolkit starts, and only that.
+TEST(CommandLine, ToolkitOptionsAreLeftOutBeforeTheToolkitStarts)
+{
+    const struct {
+        std::vector<std::string> Args;
+        std::vector<std::string> Left;
+    } cases[] = {
+        {{"-platform", "xcb", "300"}, {"300"}},
+        {{"--platform", "offscreen", "-display", ":1", "--bogus"}, {"--bogus"}},
+        {{"-style", "fusion", "-style=fusion", "--stylesheet=a.qss", "-reverse", "-qwindowgeometry", "9x9"}, {}},
+        {{"-geometry", "9x9", "-title", "t", "-name", "n", "-qmljsdebugger=port:1", "-session", "s"}, {}},
+        {{"-platformx", "-sync", "--lang", "ja", "-"}, {"-platformx", "-sync", "--lang", "ja", "-"}},
+        {{"60", "-70"}, {"60", "-70"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.Args;
+        args.insert(args.begin(), "tolvenn");
+        std::vector<std::string> left = c.Left;
+        left.insert(left.begin(), "tolvenn");
+        EXPECT_EQ(WithoutToolkitOptions(args), left) << c.Args[0];
+    }
+    EXPECT_EQ(ReadCommandLine(WithoutToolkitOptions({"tolvenn", "-platform", "offscreen", "-reverse", "300"})).Capacity, 300);
+}
+
 TEST(CommandLine, WatchingOptionsAreRead)
 {
     const struct {
@@ -146,6 +185,6 @@ TEST(CommandLine, UsageListsEveryOption)
 {
     const std::string usage = UsageText("tolvenn");
     for (const char* option : {"CAPACITY", "--seed", "--paused", "--mute", "--fullscreen", "--zoom", "--window-id",
-                               "XSCREENSAVER_WINDOW", "--root", "--help", "--version"})
+                               "XSCREENSAVER_WINDOW", "--root", "--lang", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
