@@ -5,7 +5,7 @@
     <name>ABOUT</name>
     <message>
         <source>ABOUT</source>
-        <translation>Tolvenn について</translation>
+        <translation>ABOUT</translation>
     </message>
     <message>
         <source>OK</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>余命</source>
-        <translation>余命(&amp;L)</translation>
+        <translation>余命</translation>
     </message>
     <message>
         <source>(10-30000)</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>素早さ</source>
-        <translation>素早さ(&amp;S)</translation>
+        <translation>素早さ</translation>
     </message>
     <message>
         <source>遅い</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>繁殖率</source>
-        <translation>繁殖率(&amp;B)</translation>
+        <translation>繁殖率</translation>
     </message>
     <message>
         <source>高い</source>
@@ -72,15 +72,15 @@
     </message>
     <message>
         <source>家族名</source>
-        <translation>家族名(&amp;F)</translation>
+        <translation>家族名</translation>
     </message>
     <message>
         <source>平均寿命</source>
-        <translation>平均寿命(&amp;A)</translation>
+        <translation>平均寿命</translation>
     </message>
     <message>
         <source>成長速度</source>
-        <translation>成長速度(&amp;G)</translation>
+        <translation>成長速度</translation>
     </message>
     <message>
         <source>OK</source>
@@ -88,18 +88,18 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>SPEED</name>
     <message>
         <source>SPEED</source>
-        <translation>速さ</translation>
+        <translation>SPEED</translation>
     </message>
     <message>
         <source>速さ</source>
-        <translation>速さ(&amp;S)</translation>
+        <translation>速さ</translation>
     </message>
     <message>
         <source>速い</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -205,15 +205,15 @@
     <name>Tolvenn</name>
     <message>
         <source>速さ...</source>
-        <translation>速さ(&amp;S)...</translation>
+        <translation>速さ...</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>Tolvenn について(&amp;A)...</translation>
+        <translation>About...</translation>
     </message>
     <message>
         <source>No Timers Left</source>
-        <translation>タイマーが足りません</translation>
+        <translation>No Timers Left</translation>
     </message>
     <message>
         <source>Seed %1</source>
