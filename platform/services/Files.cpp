@@ -16,13 +16,20 @@ std::string TooLarge(std::size_t maxBytes)
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& error)
 {
+    // Unbuffered, and the rest written again after a short write: the toolkit's buffered
+    // path takes a short write on a full disk for success and commits a cut-off file, while
+    // the write after it fails with the reason. Uncommitted, the temporary file is removed.
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
-        !file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
+    bool writing = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (std::size_t done = 0; writing && done < bytes.size();) {
+        const qint64 written = file.write(bytes.data() + done, qint64(bytes.size() - done));
+        writing = written > 0;
+        done += writing ? std::size_t(written) : 0;
     }
-    return true;
+    if (writing && file.commit())
+        return true;
+    error = file.errorString().toStdString();
+    return false;
 }
 
 bool ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& text, std::string& error)
