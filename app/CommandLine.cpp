@@ -57,6 +57,7 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     parser.AddOption({"version"});
     parser.AddOption({"lang"}, "LANG");
     parser.AddOption({"seed"}, "N");
+    parser.AddOption({"open"}, "FILE");
     parser.AddOption({"paused"});
     parser.AddOption({"mute"});
     parser.AddOption({"fullscreen"});
@@ -120,6 +121,15 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     positional.insert(positional.end(), negatives.begin(), negatives.end());
     if (positional.size() > 1)
         return Failed("one capacity at most, but also got " + Quoted(positional[1]));
+    if (parser.IsSet("open")) {
+        line.OpenPath = parser.Value("open");
+        if (line.OpenPath.empty())
+            return Failed("--open wants the name of a tank file");
+        if (line.Seed)
+            return Failed("--open takes the seed from the file; leave out --seed");
+        if (!positional.empty())
+            return Failed("--open takes the capacity from the file; leave out " + Quoted(positional[0]));
+    }
     if (positional.size() == 1) {
         int value = 0;
         if (ReadPlainDecimal(positional[0], value) && IsAllowedCapacity(value))
@@ -141,6 +151,8 @@ std::string UsageText(const std::string& program)
            "                  (default: by the tank's width, 100, 150 or 400)\n"
            "  --seed N        seed the random numbers with N (0 to 4294967295) instead of\n"
            "                  the clock: the same founders and run as tolvenn-sim --seed N\n"
+           "  --open FILE     start from a saved tank instead of the founders; the file fixes\n"
+           "                  the seed, tank size and capacity\n"
            "  --paused        start with the tank paused\n"
            "  --mute          start with every sound off\n"
            "  --fullscreen    start full screen\n"
@@ -154,5 +166,6 @@ std::string UsageText(const std::string& program)
            "  --version       show the version\n"
            "Left button: scoop creatures out. Right button: a creature's settings.\n"
            "Space pauses, '.' steps one tick while paused, F2 opens the census, F11 full\n"
-           "screen. The window menu has these, the speed, mute and zoom.\n";
+           "screen, Ctrl+S saves the tank and Ctrl+O opens one. The window menu has these,\n"
+           "the speed, mute and zoom.\n";
 }

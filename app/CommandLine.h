@@ -20,6 +20,9 @@ struct TCommandLine {
 
     // The generator's seed; none: the calendar time in seconds.
     std::optional<std::uint32_t> Seed;
+    // A tank file to start from instead of the founders; empty: none. The file fixes the
+    // seed, extent and capacity, so neither a seed nor a capacity may come with it.
+    std::string OpenPath;
     bool Paused = false;
     bool Mute = false;
     bool FullScreen = false;

@@ -5,8 +5,9 @@
 #include "platform/window/HostWindow.h"
 #include "sim/Tank.h"
 
-TMyApp::TMyApp(TTank& tank, const TCommandLine& options, std::unique_ptr<THostWindow> host)
-    : TApplication(nullptr), Tank_(tank), Options_(options), Host_(std::move(host))
+TMyApp::TMyApp(TTank& tank, const TCommandLine& options, std::unique_ptr<THostWindow> host,
+               std::optional<TSavedTank> opened)
+    : TApplication(nullptr), Tank_(tank), Options_(options), Host_(std::move(host)), Opened_(std::move(opened))
 {
 }
 
@@ -14,7 +15,7 @@ TMyApp::~TMyApp() = default;
 
 void TMyApp::InitMainWindow()
 {
-    auto window = std::make_unique<TMyWindow>(Tank_, Options_);
+    auto window = std::make_unique<TMyWindow>(Tank_, Options_, std::move(Opened_));
     TMyWindow& made = *window;
     if (Host_) {
         made.EmbedInto(std::move(Host_));

@@ -12,11 +12,17 @@
 #include "ui/Scoop.h"
 #include "ui/SimulationTimer.h"
 #include "ui/SystemCommand.h"
+#include "ui/TankFiles.h"
 #include "ui/Texts.h"
 #include "ui/WatchCommands.h"
 
-TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options)
-    : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank), Options_(options)
+TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options, std::optional<TSavedTank> opened)
+    : TFrameWindow(nullptr, "Tolvenn"),
+      Tank_(tank),
+      Options_(options),
+      Opened_(std::move(opened)),
+      ScreenTankWidth_(tank.ScreenWidth),
+      ScreenTankHeight_(tank.ScreenHeight)
 {
     Pace.Paused = options.Paused;
     RestingCursor = LoadCursorA("CURSOR1");
@@ -58,9 +64,27 @@ void TMyWindow::SetupWindow()
     AppendMenuA(menu, MF_STRING, kAboutCommand, (TTexts::tr("About...") + QStringLiteral("\tF1")).toStdString().c_str());
     AddCommandKey("F1", kAboutCommand);
     StartSimulationTimer(*this, Pace);
-    PopulateTank(*this);
-    History.Start(Tank_);
+    if (!Opened_ || !OpenSaved(*Opened_)) {
+        PopulateTank(*this);
+        History.Start(Tank_);
+    }
+    Opened_.reset();
     ShowPace();
+}
+
+bool TMyWindow::OpenSaved(const TSavedTank& saved)
+{
+    if (!RestoreTankOrSay(*this, *this, saved))
+        return false;
+    FitScrollRange();
+    // Nothing of the old picture stays: water, then every creature as the file left it.
+    const TRect whole = GetClientRect();
+    Picture().Fill(whole, kBackgroundColour);
+    Present({whole});
+    RedrawCreatures(*this);
+    History.Start(Tank_);
+    Census.StartAfresh();
+    return true;
 }
 
 void TMyWindow::Tick()
@@ -145,14 +169,25 @@ void TMyWindow::EvSize(TMessage& msg)
     const TRect client = GetClientRect();
     ClientWidth_ = client.Right;
     ClientHeight_ = client.Bottom;
-    if (msg.WParam == SIZE_MAXIMIZED)
-        Scroller->SetRange(0, 0);
-    else if (msg.WParam != SIZE_MINIMIZED)
-        Scroller->SetRange((Tank_.ScreenWidth - ClientWidth_) / kScrollUnit,
-                           (Tank_.ScreenHeight - ClientHeight_) / kScrollUnit);
+    SizeType_ = unsigned(msg.WParam);
+    FitScrollRange();
     DefaultProcessing(msg);
     if (Pace.Paused)
         RedrawCreatures(*this);
+}
+
+void TMyWindow::FitScrollRange()
+{
+    if (SizeType_ == SIZE_MINIMIZED)
+        return;
+    // A maximized window shows the screen's tank whole; a larger one opened from a file
+    // scrolls as in a smaller window.
+    if (SizeType_ == SIZE_MAXIMIZED && Tank_.ScreenWidth <= ScreenTankWidth_ &&
+        Tank_.ScreenHeight <= ScreenTankHeight_)
+        Scroller->SetRange(0, 0);
+    else
+        Scroller->SetRange((Tank_.ScreenWidth - ClientWidth_) / kScrollUnit,
+                           (Tank_.ScreenHeight - ClientHeight_) / kScrollUnit);
 }
 
 void TMyWindow::EvTimer(TMessage&)
@@ -188,6 +223,13 @@ void TMyWindow::RunWatchCommand(unsigned command)
         break;
     case kFullScreenCommand:
         SetFullScreen(!IsFullScreen());
+        break;
+    case kSaveTankCommand:
+        SaveTankChosen(*this, Tank_, TankPath_);
+        break;
+    case kOpenTankCommand:
+        if (TSavedTank saved; ReadTankChosen(*this, saved, TankPath_))
+            OpenSaved(saved);
         break;
     default:
         if (command >= kZoomCommand && command < kZoomCommand + kMaxZoom)

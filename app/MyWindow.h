@@ -3,10 +3,14 @@
 #include "app/CommandLine.h"
 #include "platform/window/FrameWindow.h"
 #include "sim/CensusHistory.h"
+#include "sim/SavedTank.h"
 #include "sim/TankWindow.h"
 #include "ui/CensusWindow.h"
 #include "ui/SimulationTimer.h"
 #include "ui/WaveSound.h"
+
+#include <optional>
+#include <string>
 
 struct TTank;
 
@@ -19,7 +23,9 @@ class TMyWindow : public TFrameWindow, public TTankWindow {
 
 public:
     // The options that change how the tank is shown: pause, zoom, full screen, screensaver.
-    explicit TMyWindow(TTank& tank, const TCommandLine& options = {});
+    // With a tank read from a file, the window starts from it instead of the founders; the
+    // tank as prepared for this screen still sets the extent the window is made for.
+    explicit TMyWindow(TTank& tank, const TCommandLine& options = {}, std::optional<TSavedTank> opened = {});
     ~TMyWindow() override;
 
     // TTankWindow
@@ -63,8 +69,17 @@ private:
     void RunWatchCommand(unsigned command);
     void ShowPace();
     void ShowMenuChecks();
+    void FitScrollRange();
+    bool OpenSaved(const TSavedTank& saved);
 
     const TCommandLine Options_;
+    std::optional<TSavedTank> Opened_;
+    // The tank's extent as made for this screen; a maximized window shows it whole.
+    const int ScreenTankWidth_;
+    const int ScreenTankHeight_;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
+    unsigned SizeType_ = SIZE_RESTORED;
+    // The tank file saved or opened last, suggested by the next file dialog.
+    std::string TankPath_;
 };

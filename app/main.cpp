@@ -1,6 +1,6 @@
-// Start-up: read the command line, seed the random numbers (from the clock unless a seed
-// is given), measure the screen, fix the tank's extent and capacity and run the aquarium
-// until its window closes.
+// Start-up: read the command line and any tank file it names, seed the random numbers
+// (from the clock unless a seed is given), measure the screen, fix the tank's extent and
+// capacity and run the aquarium until its window closes.
 
 #include "app/CommandLine.h"
 #include "app/Language.h"
@@ -12,7 +12,10 @@
 #include "platform/services/Translations.h"
 #include "platform/window/Application.h"
 #include "platform/window/HostWindow.h"
+#include "base/text/Quoted.h"
+#include "sim/SavedTank.h"
 #include "sim/Tank.h"
+#include "ui/TankFiles.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -61,6 +64,16 @@ int main(int argc, char** argv)
         std::cerr << line.Warning << "\n";
     const TTranslations translations("tolvenn", ChooseLanguage(line.Language, std::getenv));
 
+    // A file that cannot be opened ends the program before any window appears.
+    std::optional<TSavedTank> opened;
+    if (!line.OpenPath.empty()) {
+        std::string error;
+        if (!ReadTankFrom(line.OpenPath, opened.emplace(), error)) {
+            std::cerr << "tolvenn: " << Quoted(line.OpenPath) << ": " << error << "\n";
+            return 1;
+        }
+    }
+
     // A screensaver's tank is the size of the window it is given.
     std::unique_ptr<THostWindow> host;
     if (line.IsScreensaver()) {
@@ -78,6 +91,6 @@ int main(int argc, char** argv)
                 std::uint32_t(std::time(nullptr)));
     Services().SoundsMuted = line.Mute || line.IsScreensaver();
 
-    TMyApp app(tank, line, std::move(host));
+    TMyApp app(tank, line, std::move(host), std::move(opened));
     return app.Run();
 }

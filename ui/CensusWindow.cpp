@@ -1,5 +1,6 @@
 #include "ui/CensusWindow.h"
 
+#include "platform/services/Files.h"
 #include "platform/window/Window.h"
 #include "sim/Census.h"
 #include "sim/CensusHistory.h"
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
@@ -31,18 +31,6 @@ namespace {
 constexpr int kRefreshMilliseconds = 250;
 // Births and deaths per tick are averaged over this span.
 constexpr qint64 kRateSpanMilliseconds = 5000;
-
-bool WriteCensus(const TCensusHistory& history, const QString& path, QString& error)
-{
-    QSaveFile file(path);
-    const std::string text = history.Text();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-}
 
 struct TRateSample {
     qint64 At;
@@ -192,10 +180,6 @@ void TCensusPanel::ExportChosen()
                                                       TTexts::tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!WriteCensus(History_, path, error))
-        QMessageBox::warning(this, TTexts::tr("Tolvenn census"),
-                             TTexts::tr("The census could not be written to %1: %2").arg(path, error));
 }
 
 struct TCensusWindow::TImpl {
@@ -229,6 +213,17 @@ void TCensusWindow::Show(TWindow& beside)
     Impl_->Panel->activateWindow();
 }
 
+void TCensusWindow::StartAfresh()
+{
+    TCensusPanel* old = Impl_->Panel;
+    if (!old)
+        return;
+    Impl_->Panel = new TCensusPanel(Impl_->Tank, Impl_->History, old->parentWidget());
+    Impl_->Panel->setGeometry(old->geometry());
+    Impl_->Panel->setVisible(old->isVisible());
+    delete old;
+}
+
 void TCensusWindow::Close()
 {
     if (Impl_->Panel)
@@ -243,11 +238,7 @@ void TCensusWindow::Refresh()
 
 bool TCensusWindow::Export(const std::string& path, std::string& error) const
 {
-    QString reason;
-    if (WriteCensus(Impl_->History, QString::fromStdString(path), reason))
-        return true;
-    error = reason.toStdString();
-    return false;
+    return WriteFileSafely(path, Impl_->History.Text(), error);
 }
 
 QWidget* TCensusWindow::Widget() const

@@ -23,6 +23,9 @@ public:
     // Shows it beside the window (made the first time) and brings it to the front.
     void Show(TWindow& beside);
     void Close();
+    // For a tank that was replaced as a whole: forgets what it measured before (the rates,
+    // the graph's scale) and stays where it is, shown or not.
+    void StartAfresh();
     // Reads the tank and the history now, as the window's own timer does.
     void Refresh();
     // Writes the history in the headless tool's census format, as "Export..." does; false

@@ -7,12 +7,16 @@
 namespace {
 
 struct TEntry {
-    unsigned Command;
+    unsigned Command;  // 0: a separator
     const char* Text;
     const char* Key;  // empty: none
 };
 
 constexpr TEntry kEntries[] = {
+    {0, nullptr, ""},
+    {kOpenTankCommand, QT_TRANSLATE_NOOP("Tolvenn", "Open tank..."), "Ctrl+O"},
+    {kSaveTankCommand, QT_TRANSLATE_NOOP("Tolvenn", "Save tank..."), "Ctrl+S"},
+    {0, nullptr, ""},
     {kPauseCommand, QT_TRANSLATE_NOOP("Tolvenn", "Pause"), "Space"},
     {kStepCommand, QT_TRANSLATE_NOOP("Tolvenn", "Step one tick"), "."},
     {kCensusCommand, QT_TRANSLATE_NOOP("Tolvenn", "Census..."), "F2"},
@@ -30,8 +34,11 @@ std::string Translated(const char* text)
 void AddWatchCommands(TFrameWindow& window, int maxZoom)
 {
     HMENU menu = GetSystemMenu(&window, false);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     for (const TEntry& entry : kEntries) {
+        if (!entry.Command) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
         std::string text = Translated(entry.Text);
         if (*entry.Key) {
             (text += '\t') += entry.Key;

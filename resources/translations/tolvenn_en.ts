@@ -315,6 +315,54 @@
         <source>%1: %2 at tick %3</source>
         <translation>%1: %2 at tick %3</translation>
     </message>
+    <message>
+        <source>Open tank...</source>
+        <translation>Open tank...</translation>
+    </message>
+    <message>
+        <source>Save tank...</source>
+        <translation>Save tank...</translation>
+    </message>
+    <message>
+        <source>Open tank</source>
+        <translation>Open tank</translation>
+    </message>
+    <message>
+        <source>Save tank</source>
+        <translation>Save tank</translation>
+    </message>
+    <message>
+        <source>Tolvenn tanks (*.tank)</source>
+        <translation>Tolvenn tanks (*.tank)</translation>
+    </message>
+    <message>
+        <source>The tank could not be saved to %1:
+%2</source>
+        <translation>The tank could not be saved to %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The tank could not be opened from %1:
+%2</source>
+        <translation>The tank could not be opened from %1:
+%2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open the tank.</source>
+        <translation>There is not enough memory to open the tank.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>it is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>it is not an ordinary file</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>

@@ -315,6 +315,54 @@
         <source>%1: %2 at tick %3</source>
         <translation>%1: %2 匹 (ティック %3)</translation>
     </message>
+    <message>
+        <source>Open tank...</source>
+        <translation>水槽を開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Save tank...</source>
+        <translation>水槽を保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Open tank</source>
+        <translation>水槽を開く</translation>
+    </message>
+    <message>
+        <source>Save tank</source>
+        <translation>水槽を保存</translation>
+    </message>
+    <message>
+        <source>Tolvenn tanks (*.tank)</source>
+        <translation>Tolvenn の水槽 (*.tank)</translation>
+    </message>
+    <message>
+        <source>The tank could not be saved to %1:
+%2</source>
+        <translation>水槽を %1 に保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>The tank could not be opened from %1:
+%2</source>
+        <translation>水槽を %1 から開けませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open the tank.</source>
+        <translation>水槽を開くためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1 バイトより大きいファイルです</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>

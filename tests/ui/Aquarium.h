@@ -7,6 +7,7 @@
 #include "sim/Tank.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -72,4 +73,13 @@ inline void WhenModal(std::function<void(QWidget*)> act)
         }
     });
     poll->start(5);
+}
+
+// Lets the message loop run for a while, timers included.
+inline void RunFor(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
 }

@@ -144,6 +144,8 @@ TEST(CommandLine, WatchingOptionsAreRead)
         {"OptionWinsOverEnvironment", {"--window-id", "99"}, "0x2c00003",
          [](const TCommandLine& l) { return l.WindowId == 99u; }},
         {"EmptyEnvironment", {}, "", [](const TCommandLine& l) { return !l.IsScreensaver(); }},
+        {"Open", {"--open", "grown.tank", "--paused", "--zoom=2"}, nullptr,
+         [](const TCommandLine& l) { return l.OpenPath == "grown.tank" && l.Paused && l.Zoom == 2 && !l.Seed; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -169,6 +171,9 @@ TEST(CommandLine, BadWatchingValuesAreOneLineErrors)
         {{"--zoom", "2x"}, nullptr, "--zoom"},        {{"--window-id", "0"}, nullptr, "--window-id"},
         {{"--window-id", "0x"}, nullptr, "--window-id"}, {{"--window-id", "window"}, nullptr, "--window-id"},
         {{}, "junk", "XSCREENSAVER_WINDOW"},
+        {{"--open", "a.tank", "--seed", "5"}, nullptr, "--seed"}, {{"--open", "a.tank", "300"}, nullptr, "'300'"},
+        {{"--open", "a.tank", "49"}, nullptr, "'49'"},         {{"--open="}, nullptr, "--open"},
+        {{"--open"}, nullptr, "open"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Args.empty() ? c.Environment : c.Args[0] + (c.Args.size() > 1 ? " " + c.Args[1] : ""));
@@ -184,7 +189,7 @@ TEST(CommandLine, BadWatchingValuesAreOneLineErrors)
 TEST(CommandLine, UsageListsEveryOption)
 {
     const std::string usage = UsageText("tolvenn");
-    for (const char* option : {"CAPACITY", "--seed", "--paused", "--mute", "--fullscreen", "--zoom", "--window-id",
+    for (const char* option : {"CAPACITY", "--seed", "--open", "--paused", "--mute", "--fullscreen", "--zoom", "--window-id",
                                "XSCREENSAVER_WINDOW", "--root", "--lang", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }

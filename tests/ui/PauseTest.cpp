@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,15 +33,6 @@ struct TSnapshot {
     std::uint64_t Random;
     std::int64_t Ticks;
 };
-
-// Lets the message loop run for a while, timers included.
-void RunFor(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 bool Checked(TAquarium& a, unsigned command)
 {
