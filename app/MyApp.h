@@ -15,3 +15,9 @@ protected:
 private:
     TTank& Tank_;
 };
+
+// Start-up once the command line is read and the toolkit's session exists: seeds the
+// random numbers from the clock, measures the screen, fixes the tank's capacity (0: the
+// screen width decides) and runs the aquarium until its window closes. Returns the exit
+// status.
+int RunAquarium(int capacity);

@@ -19,6 +19,8 @@ TMyWindow::TMyWindow(TTank& tank) : TFrameWindow(nullptr, "Tolvenn"), Tank_(tank
     Scroller = std::make_unique<TScroller>(kScrollUnit, kScrollUnit, Tank_.ScreenWidth / 32, Tank_.ScreenHeight / 32);
     Scroller->TrackMode = false;
     LoadBitmaps(Tank_);
+    Sui = TWaveSound::Load("sui");
+    Uge = TWaveSound::Load("uge");
 }
 
 TMyWindow::~TMyWindow()

@@ -1,14 +1,9 @@
-// Start-up: seed the random numbers from the clock, measure the screen, fix the tank's
-// capacity and run the aquarium until its window closes.
+// Start-up: read the command line, open the toolkit's session and run the aquarium.
 
 #include "app/CommandLine.h"
 #include "app/MyApp.h"
-#include "platform/services/Metrics.h"
 #include "platform/window/Application.h"
-#include "sim/Capacity.h"
-#include "sim/Tank.h"
 
-#include <ctime>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -26,12 +21,5 @@ int main(int argc, char** argv)
         std::cerr << line.Warning << "\n";
 
     TPlatformSession session(argc, argv);
-    TTank tank;
-    tank.SeedRandom(std::uint32_t(std::time(nullptr)));
-    tank.ScreenHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN);
-    tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);
-
-    TMyApp app(tank);
-    return app.Run();
+    return RunAquarium(line.Capacity);
 }

@@ -11,6 +11,9 @@ TPlatformSession::TPlatformSession(int& argc, char** argv)
 {
     // Whole-number scaling keeps pixel art sharp on dense screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The window menu stays in the window, where a title bar's system menu would be, also
+    // on a desktop with a global menu bar.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     App_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }

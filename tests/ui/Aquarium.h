@@ -3,7 +3,6 @@
 #include "Doubles.h"
 #include "app/MyWindow.h"
 #include "creatures/Ikimono.h"
-#include "base/resources/ResourceStore.h"
 #include "sim/Tank.h"
 
 #include <QApplication>
@@ -24,8 +23,6 @@ public:
         Tank.TankCapacity = capacity;
         Tank.Random.srand(seed);
         Window = std::make_unique<TMyWindow>(Tank);
-        Window->Sui = TWaveSound::Load("sui");
-        Window->Uge = TWaveSound::Load("uge");
     }
 
     bool Open()
@@ -45,15 +42,7 @@ public:
         return n;
     }
 
-    // How often the player was asked for the named wave.
-    int Plays(const char* name) const
-    {
-        const TResourceEntry* wave = FindResourceA(name, "WAVE");
-        int n = 0;
-        for (const auto& play : Doubles.Sounds.Played)
-            n += wave && play.Image == wave->Data;
-        return n;
-    }
+    int Plays(const char* name) const { return Doubles.Sounds.Plays(name); }
 
     TServiceDoubles Doubles;
     TTank Tank;
