@@ -3,12 +3,20 @@
 # runs every test.
 #
 #   tools/bootstrap.sh run [CAPACITY]   build and open the aquarium
-#   tools/bootstrap.sh test             build and run the whole test suite
+#   tools/bootstrap.sh test             build and run every check (tools/checks.sh): the
+#                                       test suite plain, Qt-free and under the sanitizers,
+#                                       a long headless run, the fuzz targets and a soak
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev
           zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+if [ "${1:-run}" = test ]; then
+  # clang's libFuzzer for the fuzz targets; a virtual screen, a window manager, input
+  # tools and a session bus for the soak; gdb for the stacks of a hung program.
+  packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool wmctrl python3 python3-xlib
+             dbus-daemon gdb)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,7 +30,11 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+launcher=()
+if command -v ccache > /dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" > /dev/null
 cmake --build "$build" -j "$(nproc)"
 
 case "${1:-run}" in
@@ -37,7 +49,7 @@ case "${1:-run}" in
     fi
     ;;
   test)
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    exec bash tools/checks.sh "$build"
     ;;
   *)
     echo "usage: $0 run [CAPACITY] | test" >&2

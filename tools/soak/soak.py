@@ -565,6 +565,11 @@ def main():
         if not shutil.which(tool):
             parser.error("%s is not installed" % tool)
 
+    def stop(signum, frame):
+        raise Failure("stopped by signal %d" % signum)
+
+    # A time limit from outside still takes the X server and the program down with us.
+    signal.signal(signal.SIGTERM, stop)
     soak = Soak(args)
     started = time.monotonic()
     try:
