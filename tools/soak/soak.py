@@ -71,7 +71,6 @@ class Soak:
         os.makedirs(self.log_dir, exist_ok=True)
         self.helpers = []
         self.env = dict(os.environ)
-        self.display = None
         self.x = None
         self.process = None
         self.log_path = None
