@@ -23,7 +23,4 @@ void TMyApp::InitMainWindow()
         OnTerminationSignal([&made] { made.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
     }
     SetMainWindow(std::move(window));
-    Tank_.BlankBitmap = LoadBitmapA("BLANC");
-    made.Sui = TWaveSound::Load("sui");
-    made.Uge = TWaveSound::Load("uge");
 }

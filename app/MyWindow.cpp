@@ -33,6 +33,8 @@ TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options, std::optional<TSa
     Scroller = std::make_unique<TScroller>(kScrollUnit, kScrollUnit, Tank_.ScreenWidth / 32, Tank_.ScreenHeight / 32);
     Scroller->TrackMode = false;
     LoadBitmaps(Tank_);
+    Sui = TWaveSound::Load("sui");
+    Uge = TWaveSound::Load("uge");
 }
 
 TMyWindow::~TMyWindow()

@@ -14,9 +14,10 @@
 
 struct TTank;
 
-// The aquarium's one window, "Tolvenn", over the screen-sized tank. It holds the shared
-// resources for the whole run, starts the simulation when it is set up, hands each event
-// to the part of the program that serves it, and empties the tank when it closes.
+// The aquarium's one window, "Tolvenn", over the screen-sized tank. It loads the shared
+// resources for the whole run (cursors, bitmaps, sounds) when it is built, starts the
+// simulation when it is set up, hands each event to the part of the program that serves
+// it, and empties the tank when it closes.
 class TMyWindow : public TFrameWindow, public TTankWindow {
     // First, for the members below that hold on to it.
     TTank& Tank_;

@@ -12,3 +12,9 @@ struct TTank;
 // A tank opened with --open replaces all of it when the window starts; the extent fixed
 // here stays the one the window is made for.
 void PrepareTank(TTank& tank, const TCommandLine& line, int areaWidth, int areaHeight, std::uint32_t clockSeed);
+
+// Start-up once the command line is read and the toolkit's session exists: reads the tank
+// file given with --open, finds a screensaver's window, fixes the tank and runs the
+// aquarium until its window closes. Returns the exit status; a file or window that cannot
+// be had is one line on stderr before any window appears.
+int RunAquarium(const TCommandLine& line);

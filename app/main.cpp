@@ -1,24 +1,14 @@
-// Start-up: read the command line and any tank file it names, seed the random numbers
-// (from the clock unless a seed is given), measure the screen, fix the tank's extent and
-// capacity and run the aquarium until its window closes.
+// Start-up: read the command line, open the toolkit's session in the chosen language and
+// run the aquarium.
 
 #include "app/CommandLine.h"
 #include "app/Language.h"
-#include "app/MyApp.h"
 #include "app/StartUp.h"
 #include "platform/services/CommandLineParser.h"
-#include "platform/services/Metrics.h"
-#include "platform/services/Services.h"
 #include "platform/services/Translations.h"
 #include "platform/window/Application.h"
-#include "platform/window/HostWindow.h"
-#include "base/text/Quoted.h"
-#include "sim/SavedTank.h"
-#include "sim/Tank.h"
-#include "ui/TankFiles.h"
 
 #include <cstdlib>
-#include <ctime>
 #include <iostream>
 
 namespace {
@@ -64,33 +54,5 @@ int main(int argc, char** argv)
         std::cerr << line.Warning << "\n";
     const TTranslations translations("tolvenn", ChooseLanguage(line.Language, std::getenv));
 
-    // A file that cannot be opened ends the program before any window appears.
-    std::optional<TSavedTank> opened;
-    if (!line.OpenPath.empty()) {
-        std::string error;
-        if (!ReadTankFrom(line.OpenPath, opened.emplace(), error)) {
-            std::cerr << "tolvenn: " << Quoted(line.OpenPath) << ": " << error << "\n";
-            return 1;
-        }
-    }
-
-    // A screensaver's tank is the size of the window it is given.
-    std::unique_ptr<THostWindow> host;
-    if (line.IsScreensaver()) {
-        host = line.WindowId ? THostWindow::Find(*line.WindowId) : THostWindow::Root();
-        if (!host) {
-            std::cerr << "tolvenn: no X window to draw in"
-                      << (line.WindowId ? " with the id " + std::to_string(*line.WindowId) : std::string()) << "\n";
-            return 2;
-        }
-    }
-    TTank tank;
-    PrepareTank(tank, line,
-                host ? host->Width() : GetSystemMetrics(SM_CXSCREEN),
-                host ? host->Height() : GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSCREEN),
-                std::uint32_t(std::time(nullptr)));
-    Services().SoundsMuted = line.Mute || line.IsScreensaver();
-
-    TMyApp app(tank, line, std::move(host), std::move(opened));
-    return app.Run();
+    return RunAquarium(line);
 }

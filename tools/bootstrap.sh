@@ -3,7 +3,9 @@
 # runs every test.
 #
 #   tools/bootstrap.sh run [CAPACITY]   build and open the aquarium
-#   tools/bootstrap.sh test             build and run the whole test suite
+#   tools/bootstrap.sh test             build and run every check (tools/checks.sh): the
+#                                       test suite plain, Qt-free and under the sanitizers,
+#                                       a long headless run, the fuzz targets and a soak
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,8 +13,13 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plug
           zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb python3-xlib time)
 # The translations (Qt Linguist tools, Qt's own catalogues) and the Wayland platform.
 packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland)
-# The desktop checks of the test mode.
-[ "${1:-run}" != test ] || packages+=(reuse appstream desktop-file-utils)
+if [ "${1:-run}" = test ]; then
+  # clang's libFuzzer for the fuzz targets; a virtual screen, a window manager, input
+  # tools and a session bus for the soak; gdb for the stacks of a hung program; the
+  # licensing, metainfo and desktop-entry checkers.
+  packages+=(ccache clang libclang-rt-14-dev xvfb openbox xdotool wmctrl python3 python3-xlib
+             dbus-daemon gdb reuse appstream desktop-file-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,7 +33,11 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+launcher=()
+if command -v ccache > /dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" > /dev/null
 
 case "${1:-run}" in
   run)
@@ -43,12 +54,7 @@ case "${1:-run}" in
     ;;
   test)
     cmake --build "$build" -j "$(nproc)"
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-    # --- Desktop integration: licensing, AppStream metainfo, desktop entry ---
-    reuse lint
-    appstreamcli validate --no-net resources/*.metainfo.xml
-    desktop-file-validate resources/*.desktop
-    # --- end of desktop integration ---
+    exec bash tools/checks.sh "$build"
     ;;
   *)
     echo "usage: $0 run [CAPACITY] | test" >&2

@@ -4,13 +4,6 @@
 
 #include <cstring>
 
-namespace {
-
-// Typed numbers are read from their first ten characters.
-constexpr int kNumberChars = 10;
-
-}  // namespace
-
 TVeoDlg::TVeoDlg(TWindow* parent, char* familyName) : TDialog(parent, "IDENSHI"), FamilyName(familyName) {}
 
 void TVeoDlg::SetupWindow()
@@ -44,8 +37,8 @@ void TVeoDlg::EvOk(TMessage&)
     std::memset(FamilyName, 0, kNameSize);
     FamilyNameEdit.GetText(FamilyName, kNameSize);
     FamilyName[kNameSize - 1] = '\0';
-    RemainingLifeEdit.GetText(RemainingLifeText, kNumberChars + 1);
-    LifespanEdit.GetText(LifespanText, kNumberChars + 1);
+    RemainingLifeEdit.GetText(RemainingLifeText, sizeof RemainingLifeText);
+    LifespanEdit.GetText(LifespanText, sizeof LifespanText);
     BreedRate = BreedRateBar.GetPosition();
     Speed = SpeedBar.GetPosition();
     GeneSpeed = GeneSpeedBar.GetPosition();

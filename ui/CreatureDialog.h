@@ -1,5 +1,6 @@
 #pragma once
 
+#include "creatures/Ikimono.h"
 #include "platform/dialogs/Dialog.h"
 #include "platform/dialogs/Edit.h"
 #include "platform/dialogs/ScrollBar.h"
@@ -7,10 +8,11 @@
 
 // "生き物設定": one creature's individual values and genes. The dialog works on a copy that
 // the opener fills and reads back; OK refreshes the copy from the controls, Cancel reads
-// nothing. The family name is read and written in the creature itself, on OK only.
+// nothing. The typed numbers come back as text, for TypedNumberValue. The family name is
+// read and written in the creature itself, on OK only.
 class TVeoDlg : public TDialog {
 public:
-    static constexpr int kNameSize = 40;
+    static constexpr int kNameSize = TIKIMONO::kFamilyNameSize;
 
     TVeoDlg(TWindow* parent, char* familyName);
 

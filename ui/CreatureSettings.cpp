@@ -32,8 +32,8 @@ void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, const TSimul
         dialog.Execute();
         // The timer stands still, so the creature is still in its slot.
         if (tank.TankTable[slot].get() == creature) {
-            creature->RemainingLife = DecimalValue(dialog.RemainingLifeText);
-            creature->GeneLifespan = DecimalValue(dialog.LifespanText);
+            creature->RemainingLife = TypedNumberValue(dialog.RemainingLifeText);
+            creature->GeneLifespan = TypedNumberValue(dialog.LifespanText);
             creature->BreedRate = dialog.BreedRate;
             creature->Speed = dialog.Speed;
             creature->GeneBreedRate = dialog.GeneBreedRate;

@@ -1,5 +1,7 @@
 #include "base/text/Decimal.h"
 
+#include "base/text/Utf8.h"
+
 #include <climits>
 
 int DecimalValue(const char* text)
@@ -23,4 +25,11 @@ int DecimalValue(const char* text)
         }
     }
     return int(negative ? -value : value);
+}
+
+int TypedNumberValue(std::string_view typed)
+{
+    char field[kTypedNumberBytes + 1];
+    CopyUtf8(typed, field, sizeof field);
+    return DecimalValue(field);
 }

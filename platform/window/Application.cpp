@@ -22,6 +22,9 @@ TPlatformSession::TPlatformSession(int& argc, char** argv, const char* desktopId
 {
     // Whole-number scaling keeps pixel art sharp on dense screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The window menu stays in the window, where a title bar's system menu would be, also
+    // on a desktop with a global menu bar.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     App_ = std::make_unique<QApplication>(argc, argv);
     if (desktopId)
         QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopId));

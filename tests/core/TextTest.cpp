@@ -24,6 +24,26 @@ TEST(DecimalValue, ReadsLikeTheCLibraryButSaturates)
     EXPECT_EQ(DecimalValue(nullptr), 0);
 }
 
+TEST(TypedNumberValue, ReadsOnlyTheFirstTenBytesOfWholeCharacters)
+{
+    const struct {
+        std::string Typed;
+        int Value;
+    } cases[] = {
+        {"123456789012", 1234567890},
+        {"9999999999", 2147483647},
+        {"-99999999999", -999999999},
+        {"00000000001234", 0},
+        // The cut falls inside "あ" (bytes 10 to 12): the whole character goes.
+        {"123456789あ", 123456789},
+        {"1234567あ9", 1234567},
+        {std::string("12\0" "345", 6), 12},
+        {"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TypedNumberValue(c.Typed), c.Value) << '"' << c.Typed << '"';
+}
+
 TEST(CopyUtf8, NeverSplitsACharacterAndAlwaysTerminates)
 {
     const struct {

@@ -3,7 +3,6 @@
 #include "Doubles.h"
 #include "app/MyWindow.h"
 #include "creatures/Ikimono.h"
-#include "base/resources/ResourceStore.h"
 #include "sim/Tank.h"
 
 #include <QApplication>
@@ -25,8 +24,6 @@ public:
         Tank.TankCapacity = capacity;
         Tank.SeedRandom(seed);
         Window = std::make_unique<TMyWindow>(Tank, options);
-        Window->Sui = TWaveSound::Load("sui");
-        Window->Uge = TWaveSound::Load("uge");
     }
 
     bool Open()
@@ -46,15 +43,7 @@ public:
         return n;
     }
 
-    // How often the player was asked for the named wave.
-    int Plays(const char* name) const
-    {
-        const TResourceEntry* wave = FindResourceA(name, "WAVE");
-        int n = 0;
-        for (const auto& play : Doubles.Sounds.Played)
-            n += wave && play.Image == wave->Data;
-        return n;
-    }
+    int Plays(const char* name) const { return Doubles.Sounds.Plays(name); }
 
     TServiceDoubles Doubles;
     TTank Tank;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/resources/ResourceStore.h"
 #include "platform/services/Services.h"
 #include "platform/window/Window.h"
 
@@ -48,6 +49,15 @@ public:
     {
         Played.push_back({image, size});
         return true;
+    }
+    // How often the player was asked for the named wave.
+    int Plays(const char* name) const
+    {
+        const TResourceEntry* wave = FindResourceA(name, "WAVE");
+        int n = 0;
+        for (const auto& play : Played)
+            n += wave && play.Image == wave->Data;
+        return n;
     }
     struct TPlay {
         const unsigned char* Image;
