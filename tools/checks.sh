@@ -89,7 +89,9 @@ fuzz() {
     # New inputs go to a scratch folder, so the corpus in the repository stays as it is.
     rm -rf "build-fuzz/found/$name"
     mkdir -p "build-fuzz/found/$name"
-    timeout $((fuzz_seconds + 120)) "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="$fuzz_seconds" \
+    local dict=()
+    [ ! -f "tests/fuzz/$name/$name.dict" ] || dict=(-dict="tests/fuzz/$name/$name.dict")
+    timeout $((fuzz_seconds + 120)) "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="$fuzz_seconds" "${dict[@]}" \
       -artifact_prefix="build-fuzz/found/$name-" "build-fuzz/found/$name" "$corpus" > "$logs/fuzz-$name.log" 2>&1 &
     pids+=($!)
   done
