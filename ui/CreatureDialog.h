@@ -2,9 +2,7 @@
 
 #include "creatures/Ikimono.h"
 #include "platform/dialogs/Dialog.h"
-#include "platform/dialogs/Edit.h"
-#include "platform/dialogs/ScrollBar.h"
-#include "platform/dialogs/Static.h"
+#include "platform/dialogs/Controls.h"
 
 // "生き物設定": one creature's individual values and genes. The dialog works on a copy that
 // the opener fills and reads back; OK refreshes the copy from the controls, Cancel reads

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs/Dialog.h"
-#include "platform/dialogs/ScrollBar.h"
+#include "platform/dialogs/Controls.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #include "platform/dialogs/Dialog.h"
 
-#include "platform/dialogs/Control.h"
+#include "platform/dialogs/Controls.h"
 #include "platform/dialogs/DialogBuilder.h"
 #include "platform/dialogs/DialogWidget.h"
 #include "platform/window/FrameWindow.h"

@@ -1,7 +1,7 @@
 #include "Aquarium.h"
 
 #include "platform/dialogs/Dialog.h"
-#include "platform/dialogs/ScrollBar.h"
+#include "platform/dialogs/Controls.h"
 #include "base/resources/DialogTemplate.h"
 
 #include <gtest/gtest.h>

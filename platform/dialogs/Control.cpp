@@ -1,9 +1,0 @@
-#include "platform/dialogs/Control.h"
-
-#include "platform/dialogs/Dialog.h"
-
-TControl::TControl(TDialog* parent, int id) : Id_(id)
-{
-    if (parent)
-        parent->AddControl(this);
-}
