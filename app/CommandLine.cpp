@@ -2,7 +2,7 @@
 
 #include "base/text/Quoted.h"
 #include "platform/services/CommandLineParser.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 
 #include <charconv>
 #include <cstdint>

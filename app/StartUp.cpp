@@ -6,7 +6,7 @@
 #include "platform/services/Metrics.h"
 #include "platform/services/Services.h"
 #include "platform/window/HostWindow.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 #include "sim/SavedTank.h"
 #include "sim/Tank.h"
 #include "ui/TankFiles.h"

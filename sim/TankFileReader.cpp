@@ -3,11 +3,10 @@
 #include "base/text/Quoted.h"
 #include "base/text/Utf8.h"
 #include "creatures/Ikimono.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 #include "sim/Catalogue.h"
 #include "sim/FieldEscape.h"
 #include "sim/LineReader.h"
-#include "sim/TankExtent.h"
 #include "sim/TankFileLayout.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "platform/services/CommandLineParser.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 
 #include <gtest/gtest.h>
 

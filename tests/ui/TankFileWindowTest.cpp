@@ -1,9 +1,8 @@
 #include "Aquarium.h"
 
 #include "app/StartUp.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 #include "sim/Catalogue.h"
-#include "sim/TankExtent.h"
 #include "platform/window/Menu.h"
 #include "sim/SavedTank.h"
 #include "sim/TankDrawing.h"

@@ -1,7 +1,6 @@
 #include "tools/sim/Options.h"
 
-#include "sim/Capacity.h"
-#include "sim/TankExtent.h"
+#include "sim/TankLimits.h"
 #include "base/text/Quoted.h"
 
 #include <algorithm>

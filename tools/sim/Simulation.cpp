@@ -1,7 +1,7 @@
 #include "tools/sim/Simulation.h"
 
 #include "base/gfx/PngWriter.h"
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 #include "sim/HeadlessWindow.h"
 #include "sim/Population.h"
 #include "sim/SpriteSet.h"

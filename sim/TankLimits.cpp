@@ -1,4 +1,4 @@
-#include "sim/Capacity.h"
+#include "sim/TankLimits.h"
 
 int CapacityForScreenWidth(int screenWidth)
 {
