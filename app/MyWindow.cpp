@@ -43,6 +43,7 @@ void TMyWindow::SetupWindow()
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kSpeedCommand, "速さ...");
     AppendMenuA(menu, MF_STRING, kAboutCommand, "About...");
+    Meter.Start(RunForSeconds);
     StartSimulationTimer(*this, TimerInterval);
     PopulateTank(*this);
 }
@@ -51,6 +52,7 @@ bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
     StopSimulationTimer(*this);
+    Meter.Stop(Tank_.Ticks, Tank_.Population());
     Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.
     Sui.Free();
@@ -99,6 +101,8 @@ void TMyWindow::EvSize(TMessage& msg)
 void TMyWindow::EvTimer(TMessage&)
 {
     RunTick(*this);
+    if (Meter.TimeIsUp())
+        PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void TMyWindow::EvSysCommand(TMessage& msg)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/RunMeter.h"
 #include "platform/window/FrameWindow.h"
 #include "sim/TankWindow.h"
+#include "ui/SimulationTimer.h"
 #include "ui/WaveSound.h"
 
 struct TTank;
@@ -27,7 +29,11 @@ public:
     TWaveSound Sui;
     TWaveSound Uge;
     // The simulation timer's period in milliseconds, set by the speed dialog.
-    int TimerInterval = 50;
+    int TimerInterval = kDefaultTimerInterval;
+    // The window closes by itself, through the close command, at the first tick after this
+    // many seconds; 0 never.
+    int RunForSeconds = 0;
+    TRunMeter Meter;
 
 protected:
     void SetupWindow() override;

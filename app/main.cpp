@@ -50,6 +50,9 @@ int main(int argc, char** argv)
     tank.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     tank.TankCapacity = line.Capacity ? line.Capacity : CapacityForScreenWidth(tank.ScreenWidth);
 
-    TMyApp app(tank);
-    return app.Run();
+    TMyApp app(tank, line);
+    const int status = app.Run();
+    if (line.Stats && !app.StatsLine().empty())
+        std::cerr << app.StatsLine() << std::endl;
+    return status;
 }
