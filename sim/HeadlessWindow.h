@@ -4,8 +4,6 @@
 #include "base/gfx/DeviceContext.h"
 #include "sim/TankWindow.h"
 
-#include <vector>
-
 // A window without a display: its picture stands for the client area, which covers the
 // whole tank unless told otherwise. Used by the headless tool and the tests.
 class THeadlessWindow final : public TTankWindow, public TDrawable {
@@ -22,8 +20,9 @@ public:
     int ScrollY() const override { return ScrollY_; }
 
     TBitmap& Picture() override { return Picture_; }
-    // The picture is already up to date; there is nothing further to show.
-    void Present(const std::vector<TRect>&) override {}
+    // The picture is all there is: nothing further to show, so nothing is noted.
+    TDirtyArea* Changes() override { return nullptr; }
+    void Present() override {}
 
     // In scroll units of 16 pixels.
     void SetScroll(int x, int y);

@@ -9,6 +9,15 @@ TBitmap::TBitmap(int width, int height, TColour fill)
     : Width_(std::max(width, 0)), Height_(std::max(height, 0)),
       Pixels_(std::size_t(Width_) * std::size_t(Height_), fill)
 {
+    if (!Pixels_.empty())
+        Solid_ = fill;
+}
+
+void TBitmap::FindSolidColour()
+{
+    Solid_.reset();
+    if (!Pixels_.empty() && std::all_of(Pixels_.begin(), Pixels_.end(), [&](TColour c) { return c == Pixels_[0]; }))
+        Solid_ = Pixels_[0];
 }
 
 void TBitmap::Fill(const TRect& area, TColour c)
@@ -43,7 +52,10 @@ HBITMAP LoadBitmapA(const char* name)
     const TResourceEntry* res = FindResourceA(name ? name : "", "BITMAP");
     if (!res)
         return nullptr;
-    return DecodeBmp(res->Bytes()).release();
+    auto bitmap = DecodeBmp(res->Bytes());
+    if (bitmap)
+        bitmap->FindSolidColour();
+    return bitmap.release();
 }
 
 bool DeleteObject(HBITMAP bitmap)

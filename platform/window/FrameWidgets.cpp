@@ -37,6 +37,17 @@ TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent)
     setMinimumSize(1, 1);
 }
 
+void TClientView::ShowAgain(const std::vector<TRect>& banded)
+{
+    Banded_.clear();
+    for (const TRect& r : banded)
+        Banded_.emplace_back(r.Left, r.Top, r.Width(), r.Height());
+    // Already in the region's own banded form, so it is taken as it is.
+    QRegion region;
+    region.setRects(Banded_.data(), int(Banded_.size()));
+    update(region);
+}
+
 void TClientView::paintEvent(QPaintEvent* event)
 {
     // Pixels are copied as they are: scaling for a dense screen is by whole pixels.

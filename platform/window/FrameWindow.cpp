@@ -91,14 +91,13 @@ void TFrameWindow::RevertSystemMenu()
     Menu_ = StandardMenu();
 }
 
-void TFrameWindow::Present(const std::vector<TRect>& changed)
+void TFrameWindow::Present()
 {
-    if (!Frame_ || !IsWindow())
-        return;
-    QRegion region;
-    for (const TRect& r : changed)
-        region += QRect(r.Left, r.Top, r.Width(), r.Height());
-    Frame_->View->update(region);
+    if (Frame_ && IsWindow()) {
+        Changes_.Rects(Shown_);
+        Frame_->View->ShowAgain(Shown_);
+    }
+    Changes_.Clear();
 }
 
 void TFrameWindow::SyncScrollBars()
@@ -123,6 +122,7 @@ void TFrameWindow::SyncScrollBars()
 void TFrameWindow::ClientResized(int width, int height)
 {
     Picture_.Resize(width, height);
+    Changes_.Resize(width, height);
     if (Scroller)
         Scroller->SetPageSize(width, height);
     SendSize();
