@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgtest-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-qpa-plugins libgtest-dev
           zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,60 +1,40 @@
 #include "platform/services/QtSoundPlayer.h"
 
-#include "base/resources/WaveImage.h"
+#include "platform/services/SoundOutput.h"
+#include "platform/services/SoundServer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QMediaDevices>
-#include <QThread>
+#include <QDir>
+#include <QLibrary>
 
-TQtSoundPlayer::TQtSoundPlayer() = default;
-
-TQtSoundPlayer::~TQtSoundPlayer()
+// The module sits at a fixed place relative to the program, in the build tree as once
+// installed.
+ISoundOutput* LoadSoundOutput()
 {
-    Stop();
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TOLVENN_SOUND_MODULE));
+    QLibrary module(path);
+    const auto entry = reinterpret_cast<TSoundOutputEntry>(module.resolve(kSoundOutputEntry));
+    return entry ? entry() : nullptr;
 }
 
-void TQtSoundPlayer::Stop()
+ISoundOutput* TQtSoundPlayer::Output()
 {
-    if (Sink_) {
-        Sink_->stop();
-        Sink_.reset();
+    if (!Tried_ && QCoreApplication::instance()) {
+        Tried_ = true;
+        if (SoundServerAnswers())
+            Output_ = LoadSoundOutput();
     }
-    Buffer_.close();
+    return Output_;
 }
 
 bool TQtSoundPlayer::Play(const unsigned char* image, std::size_t size)
 {
-    const auto format = ParseWave({image, size});
-    if (!format || !QCoreApplication::instance())
-        return false;
-    Stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
-    QAudioFormat audio;
-    audio.setSampleRate(format->SampleRate);
-    audio.setChannelCount(format->Channels);
-    audio.setSampleFormat(format->BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    Samples_ = QByteArray(reinterpret_cast<const char*>(image + format->DataOffset), qsizetype(format->DataSize));
-    Buffer_.setBuffer(&Samples_);
-    Buffer_.open(QIODevice::ReadOnly);
-    Sink_ = std::make_unique<QAudioSink>(device, audio);
-    Sink_->start(&Buffer_);
-    return Sink_->error() == QAudio::NoError;
+    ISoundOutput* output = Output();
+    return output && output->Play(image, size);
 }
 
 void TQtSoundPlayer::Finish(int maxMilliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (Sink_ && Sink_->state() == QAudio::ActiveState && Buffer_.bytesAvailable() > 0 &&
-           clock.elapsed() < maxMilliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    Stop();
+    if (Output_)
+        Output_->Finish(maxMilliseconds);
 }
