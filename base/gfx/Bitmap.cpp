@@ -23,8 +23,12 @@ void TBitmap::FindSolidColour()
 void TBitmap::Fill(const TRect& area, TColour c)
 {
     const TRect r = area.Intersect(Bounds());
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::fill(Row(y) + r.Left, Row(y) + r.Right, c);
+    if (r.IsEmpty())
+        return;
+    TColour* row = Row(r.Top) + r.Left;
+    const std::size_t width = std::size_t(r.Width()), stride = std::size_t(Width_);
+    for (int y = r.Top; y < r.Bottom; ++y, row += stride)
+        std::fill_n(row, width, c);
 }
 
 void TBitmap::Resize(int width, int height, TColour fill)

@@ -89,9 +89,13 @@ void CopyRows(const TTransfer& t, TSpan columns, TSpan rows)
 {
     TSourceSteps sourceRow(rows.First - t.Y, t.SH, t.H);
     const int shift = t.SX - t.X;
-    for (int dy = rows.First; dy < rows.Last; ++dy) {
-        const TColour* in = t.From.Row(t.SY + sourceRow.Next());
-        std::copy(in + columns.First + shift, in + columns.Last + shift, t.To.Row(dy) + columns.First);
+    const int n = columns.Last - columns.First;
+    TColour* out = t.To.Row(rows.First) + columns.First;
+    for (int dy = rows.First; dy < rows.Last; ++dy, out += t.To.Width()) {
+        const TColour* in = t.From.Row(t.SY + sourceRow.Next()) + columns.First + shift;
+        // Sprite rows are short: a plain loop beats a library call per row.
+        for (int i = 0; i < n; ++i)
+            out[i] = in[i];
     }
 }
 
@@ -106,9 +110,9 @@ void StretchRows(const TTransfer& t, TSpan columns, TSpan rows)
         for (int i = 0; i < n; ++i)
             sourceColumn[i] = t.SX + column.Next();
         TSourceSteps sourceRow(rows.First - t.Y, t.SH, t.H);
-        for (int dy = rows.First; dy < rows.Last; ++dy) {
+        TColour* out = t.To.Row(rows.First) + slice;
+        for (int dy = rows.First; dy < rows.Last; ++dy, out += t.To.Width()) {
             const TColour* in = t.From.Row(t.SY + sourceRow.Next());
-            TColour* out = t.To.Row(dy) + slice;
             for (int i = 0; i < n; ++i)
                 out[i] = in[sourceColumn[i]];
         }
