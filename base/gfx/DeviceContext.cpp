@@ -56,12 +56,17 @@ TSpan Covered(int areaFirst, int areaLast, int at, int size, int sourceAt, int s
     return {int(std::max<long long>(areaFirst, first)), int(std::min<long long>(areaLast, last))};
 }
 
-// The source offsets t * s / d (rounded down) for t = t0, t0 + 1, ..., one division in all.
+// The source offsets t * s / d (rounded down) for t = t0, t0 + 1, ...: divisions only to
+// start, and none for the usual unclipped transfer at the same size.
 class TSourceSteps {
 public:
     TSourceSteps(long long t0, int s, int d)
-        : Whole_(s / d), Part_(s % d), D_(d), Quotient_(t0 * s / d), Remainder_(t0 * s % d)
+        : Whole_(s == d ? 1 : s / d), Part_(s == d ? 0 : s % d), D_(d), Quotient_(0), Remainder_(0)
     {
+        if (t0 != 0) {
+            Quotient_ = t0 * s / d;
+            Remainder_ = t0 * s % d;
+        }
     }
     int Next()
     {
