@@ -1,10 +1,17 @@
 #pragma once
 
+#include "app/CommandLine.h"
 #include "app/RunMeter.h"
 #include "platform/window/FrameWindow.h"
+#include "sim/CensusHistory.h"
+#include "sim/SavedTank.h"
 #include "sim/TankWindow.h"
+#include "ui/CensusWindow.h"
 #include "ui/SimulationTimer.h"
 #include "ui/WaveSound.h"
+
+#include <optional>
+#include <string>
 
 struct TTank;
 
@@ -12,8 +19,14 @@ struct TTank;
 // resources for the whole run, starts the simulation when it is set up, hands each event
 // to the part of the program that serves it, and empties the tank when it closes.
 class TMyWindow : public TFrameWindow, public TTankWindow {
+    // First, for the members below that hold on to it.
+    TTank& Tank_;
+
 public:
-    explicit TMyWindow(TTank& tank);
+    // The options that change how the tank is shown: pause, zoom, full screen, screensaver.
+    // With a tank read from a file, the window starts from it instead of the founders; the
+    // tank as prepared for this screen still sets the extent the window is made for.
+    explicit TMyWindow(TTank& tank, const TCommandLine& options = {}, std::optional<TSavedTank> opened = {});
     ~TMyWindow() override;
 
     // TTankWindow
@@ -28,12 +41,20 @@ public:
     HCURSOR ScoopingCursor = nullptr;
     TWaveSound Sui;
     TWaveSound Uge;
-    // The simulation timer's period in milliseconds, set by the speed dialog.
-    int TimerInterval = kDefaultTimerInterval;
-    // The window closes by itself, through the close command, at the first tick after this
-    // many seconds; 0 never.
-    int RunForSeconds = 0;
+    // The simulation timer's period in milliseconds, set by the speed dialog, and the
+    // user's pause.
+    TSimulationPace Pace;
+    // The census of the run, a row taken in the tick.
+    TCensusHistory History;
+
+    TCensusWindow Census{Tank_, History};
+
+    // The run's time and figures for --run-for and --stats.
     TRunMeter Meter;
+
+    // One tick of the simulation and its census.
+    void Tick();
+    void SetPaused(bool paused);
 
 protected:
     void SetupWindow() override;
@@ -49,8 +70,20 @@ private:
     void EvTimer(TMessage& msg);
     void EvLButtonUp(TMessage& msg);
     void EvSysCommand(TMessage& msg);
+    void RunWatchCommand(unsigned command);
+    void ShowPace();
+    void ShowMenuChecks();
+    void FitScrollRange();
+    bool OpenSaved(const TSavedTank& saved);
 
-    TTank& Tank_;
+    const TCommandLine Options_;
+    std::optional<TSavedTank> Opened_;
+    // The tank's extent as made for this screen; a maximized window shows it whole.
+    const int ScreenTankWidth_;
+    const int ScreenTankHeight_;
     int ClientWidth_ = 0;
     int ClientHeight_ = 0;
+    unsigned SizeType_ = SIZE_RESTORED;
+    // The tank file saved or opened last, suggested by the next file dialog.
+    std::string TankPath_;
 };

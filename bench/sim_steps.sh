@@ -1,7 +1,8 @@
 #!/bin/sh
-# Creature steps per second of full headless runs with drawing, on a 1920x1100 tank:
-#   tolvenn-sim --seed 1 --tank 1920x1100 --capacity 50  --ticks 200000
-#   tolvenn-sim --seed 1 --tank 1920x1100 --capacity 800 --ticks 20000
+# Creature steps per second of full headless runs with drawing, on a 1920x1100 tank (the
+# picture is only drawn when it is asked for, hence --png):
+#   tolvenn-sim --seed 1 --tank 1920x1100 --capacity 50  --ticks 200000 --png /dev/null
+#   tolvenn-sim --seed 1 --tank 1920x1100 --capacity 800 --ticks 20000 --png /dev/null
 # Usage: sim_steps.sh [PATH/TO/tolvenn-sim] [RUNS]
 # Prints each run's summary, then for each capacity the best and the median rate.
 set -eu
@@ -16,7 +17,7 @@ for run in "50 200000" "800 20000"; do
     rates=""
     i=0
     while [ "$i" -lt "$runs" ]; do
-        line=$("$sim" --seed 1 --tank 1920x1100 --capacity "$capacity" --ticks "$ticks" 2>&1 >/dev/null)
+        line=$("$sim" --seed 1 --tank 1920x1100 --capacity "$capacity" --ticks "$ticks" --png /dev/null 2>&1 >/dev/null)
         echo "capacity $capacity: $line"
         rate=$(echo "$line" | sed -n 's/.*, \([0-9]*\) steps\/s$/\1/p')
         [ -n "$rate" ] || { echo "sim_steps.sh: no rate in the summary" >&2; exit 1; }

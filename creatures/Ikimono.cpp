@@ -1,7 +1,5 @@
 #include "creatures/Ikimono.h"
 
-
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -29,7 +27,7 @@ TIKIMONO::TIKIMONO(TTankView* view, TIKIMONO* parent)
         std::memcpy(FamilyName, parent->FamilyName, kFamilyNameSize);
         FamilyName[kFamilyNameSize - 1] = '\0';
         GeneGrowth = parent->GeneGrowth;
-        Generation = parent->Generation + 1;
+        Generation = SaturatingAdd(parent->Generation, 1);
     } else {
         X = DrawBelow(random, World_.ScreenWidth);
         Y = DrawBelow(random, World_.ScreenHeight);
@@ -64,21 +62,37 @@ void TIKIMONO::Show()
 
 TStepResult TIKIMONO::Step()
 {
+    if (SkipsThisTick())
+        return STEP_LIVE;
     if (RemainingLife <= 0)
         return STEP_DIE;
     Erase();
-    Move(100, 100, false);
+    Advance();
     Show();
     --RemainingLife;
-    TRandom& random = Random();
-    if (random.rand() % 400 == 0)
-        ReAim();
-    return random.rand() % BreedOdds() == RemainingLife % BreedOdds() ? STEP_BREED : STEP_LIVE;
+    AfterMove();
+    return Breeds() ? STEP_BREED : STEP_LIVE;
 }
 
-TStepResult TIKIMONO::BreedByChance()
+void TIKIMONO::Advance()
 {
-    return Random().rand() % BreedOdds() == 0 ? STEP_BREED : STEP_LIVE;
+    Move(100, 100, false);
+}
+
+void TIKIMONO::AfterMove()
+{
+    if (Random().rand() % 400 == 0)
+        ReAim();
+}
+
+bool TIKIMONO::Breeds()
+{
+    return Random().rand() % BreedOdds() == RemainingLife % BreedOdds();
+}
+
+bool TIKIMONO::BreedsByChance()
+{
+    return Random().rand() % BreedOdds() == 0;
 }
 
 void TIKIMONO::ReAim()
@@ -90,7 +104,8 @@ void TIKIMONO::ReAim()
 
 void TIKIMONO::Move(int divisorX, int divisorY, bool strictRightEdge)
 {
-    // 64-bit throughout: a dash leaves DX uncapped. Every bounce re-aims at once, so a
+    // 64-bit throughout: DX (doubled by dashes) and Speed may each lie anywhere in the int
+    // range, so their product may not fit an int. Every bounce re-aims at once, so a
     // bounce on X changes the DY used below.
     const long long screenWidth = World_.ScreenWidth;
     const long long screenHeight = World_.ScreenHeight;

@@ -1,5 +1,6 @@
 #include "creatures/Ikimono.h"
 
+#include <climits>
 
 bool TIKIMONO::DrawnArea(TRect& area) const
 {
@@ -9,14 +10,16 @@ bool TIKIMONO::DrawnArea(TRect& area) const
     if (sx + Width < 0 || sy + Height < 0 || sx > View->ClientWidth() || sy > View->ClientHeight())
         return false;
 
-    // Ages and growth compare as unsigned numbers; a growing creature grows right and down.
+    // Ages and growth compare as unsigned numbers, so a negative growth reads as a very
+    // slow one; twice the growth is formed in 64 bits and never wraps round to a small
+    // value. A growing creature grows right and down.
     const unsigned int growth = static_cast<unsigned int>(GeneGrowth);
     int w = Width / 2;
     int h = Height / 2;
     if (Giant == 1) {
         w = 2 * Width;
         h = 2 * Height;
-    } else if (2u * growth < Age) {
+    } else if (2ull * growth < Age) {
         w = Width;
         h = Height;
     } else if (growth < Age) {
@@ -34,9 +37,19 @@ void TIKIMONO::Erase()
         Blit(World_.BlankBitmap, area);
 }
 
+void TIKIMONO::Redraw()
+{
+    TRect area;
+    if (DrawnArea(area))
+        Blit(Shown_ ? Shown_ : Bitmaps[0], area);
+}
+
 void TIKIMONO::DrawBitmap(HBITMAP bitmap)
 {
-    ++Age;
+    // Wrapping round would shrink an old creature back to a newborn's size.
+    if (Age < UINT_MAX)
+        ++Age;
+    Shown_ = bitmap;
     TRect area;
     if (DrawnArea(area))
         Blit(bitmap, area);

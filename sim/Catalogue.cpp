@@ -1,20 +1,37 @@
 #include "sim/Catalogue.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
 
 #include <cstring>
 #include <new>
+#include <type_traits>
 
 namespace {
 
 template <class Species>
-TIKIMONO* Make(TTankWindow* window, TIKIMONO* parent)
+TIKIMONO* Construct(TTankWindow* window, TIKIMONO* parent)
 {
     return new (std::nothrow) Species(window, parent);
 }
+
+// Read off the class itself, so that the counters a saved tank expects cannot disagree
+// with the object that is made.
+template <class Species>
+constexpr TKindCounters CountersOf()
+{
+    if constexpr (std::is_base_of_v<TBATABATA, Species> || std::is_base_of_v<TARUKU, Species>)
+        return TKindCounters::Frame;
+    else if constexpr (std::is_base_of_v<TSHIPPO, Species>)
+        return TKindCounters::Tail;
+    else
+        return TKindCounters::None;
+}
+
+template <class Species>
+constexpr TSpeciesClass Make = {&Construct<Species>, CountersOf<Species>()};
 
 constexpr std::array<TSpeciesEntry, kSpeciesCount> kCatalogue = {{
     {1, "GYOPI", "きんぎょ", 400, 398, 100, 16, 16, 2, {SpriteIndex("GYOPI1"), SpriteIndex("GYOPI2")}, Make<GYOPI>},
@@ -69,21 +86,26 @@ void Complete(TIKIMONO& creature, const TSpeciesEntry& entry, TTank& tank)
     }
     if (creature.GeneLifespan == 0)
         creature.GeneLifespan = entry.Lifespan;
-    creature.RemainingLife = creature.GeneLifespan + tank.Random.rand() % 100;
+    creature.RemainingLife = SaturatingAdd(creature.GeneLifespan, tank.Random.rand() % 100);
     if (creature.GeneBreedRate == 0)
         creature.GeneBreedRate = entry.BreedRate;
     creature.BreedRate = creature.GeneBreedRate;
     if (creature.GeneSpeed == 0)
         creature.GeneSpeed = entry.Speed;
     creature.Speed = creature.GeneSpeed;
+    DressCreature(creature, entry, tank);
+}
+
+}  // namespace
+
+void DressCreature(TIKIMONO& creature, const TSpeciesEntry& entry, const TTank& tank)
+{
     creature.Width = entry.Width;
     creature.Height = entry.Height;
     creature.FrameCount = entry.FrameCount;
     for (int i = 0; i < entry.FrameCount; ++i)
         creature.Bitmaps[std::size_t(i)] = tank.SpriteBitmaps[std::size_t(entry.Frames[std::size_t(i)])];
 }
-
-}  // namespace
 
 const TSpeciesEntry* FindSpecies(int number)
 {
@@ -97,7 +119,7 @@ std::unique_ptr<TIKIMONO> CreateCreature(int number, TTankWindow* window, TIKIMO
     const TSpeciesEntry* entry = FindSpecies(number);
     if (!entry)
         return nullptr;
-    std::unique_ptr<TIKIMONO> creature(entry->Construct(window, parent));
+    std::unique_ptr<TIKIMONO> creature(entry->Class.Construct(window, parent));
     if (creature)
         Complete(*creature, *entry, window->Tank());
     return creature;

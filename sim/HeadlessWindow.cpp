@@ -2,10 +2,19 @@
 
 #include "sim/Tank.h"
 
-THeadlessWindow::THeadlessWindow(TTank& tank) : THeadlessWindow(tank, tank.ScreenWidth, tank.ScreenHeight) {}
+THeadlessWindow::THeadlessWindow(TTank& tank, TPicture picture)
+    : THeadlessWindow(tank, tank.ScreenWidth, tank.ScreenHeight, picture)
+{
+}
 
 THeadlessWindow::THeadlessWindow(TTank& tank, int clientWidth, int clientHeight)
-    : Tank_(tank), Picture_(clientWidth, clientHeight)
+    : THeadlessWindow(tank, clientWidth, clientHeight, TPicture::Kept)
+{
+}
+
+THeadlessWindow::THeadlessWindow(TTank& tank, int clientWidth, int clientHeight, TPicture picture)
+    : Tank_(tank), ClientWidth_(clientWidth), ClientHeight_(clientHeight), Kept_(picture == TPicture::Kept),
+      Picture_(Kept_ ? clientWidth : 0, Kept_ ? clientHeight : 0)
 {
 }
 

@@ -33,6 +33,13 @@ void TTank::DestroyAllCreatures()
         slot.reset();
 }
 
+void TTank::DestroyAllCreaturesUndrawn()
+{
+    ClosingFlag = 1;
+    DestroyAllCreatures();
+    ClosingFlag = 0;
+}
+
 void TTank::Close()
 {
     ClosingFlag = 1;

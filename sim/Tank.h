@@ -38,6 +38,9 @@ struct TTank : TWorld {
     // Destroys the creatures of all the slots, not only the used ones, in slot order, and
     // empties them; each is erased unless ClosingFlag is set.
     void DestroyAllCreatures();
+    // Destroys every creature without drawing, as closing does, but leaves the tank open
+    // (ClosingFlag clear): for replacing the whole population at once.
+    void DestroyAllCreaturesUndrawn();
     // The end of the run: sets ClosingFlag, then destroys every creature without drawing.
     void Close();
 };

@@ -1,5 +1,6 @@
 #include "sim/TankDrawing.h"
 
+#include "creatures/Ikimono.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"
 
@@ -17,4 +18,13 @@ TTankDrawing::~TTankDrawing()
     ReleaseDC(Window_.Drawable(), tank.WindowDC);
     tank.MemoryDC = nullptr;
     tank.WindowDC = nullptr;
+}
+
+void RedrawCreatures(TTankWindow& window)
+{
+    TTank& tank = window.Tank();
+    const TTankDrawing drawing(window);
+    for (int i = 0; i < tank.UsedSlots(); ++i)
+        if (const auto& creature = tank.TankTable[std::size_t(i)])
+            creature->Redraw();
 }

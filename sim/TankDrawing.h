@@ -16,3 +16,7 @@ public:
 private:
     TTankWindow& Window_;
 };
+
+// Draws every creature of the used slots again as it was last shown, in slot order, with
+// no step and no random draw: what a paused tank shows after its window changed.
+void RedrawCreatures(TTankWindow& window);

@@ -7,8 +7,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-qpa-plugins libgtest-dev
-          zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-qpa-plugins libgtest-dev libxcb1-dev
+          zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb python3-xlib time)
+# The translations (Qt Linguist tools, Qt's own catalogues) and the Wayland platform.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland)
+# The desktop checks of the test mode.
+[ "${1:-run}" != test ] || packages+=(reuse appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -23,11 +27,12 @@ fi
 
 build=build
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" -j "$(nproc)"
 
 case "${1:-run}" in
   run)
     shift || true
+    # Only what running needs, not the tests.
+    cmake --build "$build" -j "$(nproc)" --target tolvenn tolvenn-sim
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       echo "No display found: running the headless simulator instead."
       "$build/tools/tolvenn-sim" --seed 1 --ticks 2000 --png "$build/tank.png" --census - --every 500
@@ -37,7 +42,13 @@ case "${1:-run}" in
     fi
     ;;
   test)
+    cmake --build "$build" -j "$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    # --- Desktop integration: licensing, AppStream metainfo, desktop entry ---
+    reuse lint
+    appstreamcli validate --no-net resources/*.metainfo.xml
+    desktop-file-validate resources/*.desktop
+    # --- end of desktop integration ---
     ;;
   *)
     echo "usage: $0 run [CAPACITY] | test" >&2

@@ -10,7 +10,8 @@
 
 #include <cstdio>
 
-void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int timerInterval, int clientX, int clientY)
+void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, const TSimulationPace& pace, int clientX,
+                          int clientY)
 {
     TTank& tank = tankWindow.Tank();
     StopSimulationTimer(window);
@@ -40,5 +41,5 @@ void OpenCreatureSettings(TWindow& window, TTankWindow& tankWindow, int timerInt
             creature->GeneGrowth = dialog.GeneGrowth;
         }
     }
-    StartSimulationTimer(window, timerInterval);
+    StartSimulationTimer(window, pace);
 }

@@ -1,14 +1,15 @@
 #include "ui/SystemCommand.h"
 
-#include "platform/dialogs/Dialog.h"
+#include "ui/AboutDialog.h"
 #include "ui/SpeedDialog.h"
 #include "ui/WaveSound.h"
 
-void RunOwnSystemCommand(TWindow& window, int& timerInterval, unsigned command, const TWaveSound& swish)
+void RunOwnSystemCommand(TWindow& window, int& timerInterval, unsigned command, const TWaveSound& swish,
+                         std::uint32_t seed)
 {
     if (command == kAboutCommand) {
         PlayWave(swish);
-        TDialog(&window, "about").Execute();
+        TAboutDlg(&window, seed).Execute();
     }
     if (command == kSpeedCommand)
         TSpeedDlg(&window, timerInterval).Execute();

@@ -30,12 +30,13 @@ void PutChunk(std::vector<unsigned char>& out, const char (&type)[5], const std:
 
 // Deflates the image a row at a time, each row led by filter type 0, so that even a
 // large picture needs no raw copy of itself.
-bool DeflateRows(const TBitmap& bitmap, std::vector<unsigned char>& out)
+bool DeflateRows(const TBitmap& bitmap, bool withAlpha, std::vector<unsigned char>& out)
 {
+    const std::size_t channels = withAlpha ? 4 : 3;
     z_stream zs{};
     if (deflateInit(&zs, Z_DEFAULT_COMPRESSION) != Z_OK)
         return false;
-    std::vector<unsigned char> row(1 + std::size_t(bitmap.Width()) * 3);
+    std::vector<unsigned char> row(1 + std::size_t(bitmap.Width()) * channels);
     std::array<unsigned char, 64 * 1024> buffer;
     bool ok = true;
     for (int y = 0; ok && y <= bitmap.Height(); ++y) {
@@ -43,9 +44,12 @@ bool DeflateRows(const TBitmap& bitmap, std::vector<unsigned char>& out)
         if (!last) {
             const TColour* in = bitmap.Row(y);
             for (int x = 0; x < bitmap.Width(); ++x) {
-                row[1 + std::size_t(x) * 3] = static_cast<unsigned char>(in[x] >> 16);
-                row[2 + std::size_t(x) * 3] = static_cast<unsigned char>(in[x] >> 8);
-                row[3 + std::size_t(x) * 3] = static_cast<unsigned char>(in[x]);
+                unsigned char* pixel = &row[1 + std::size_t(x) * channels];
+                pixel[0] = static_cast<unsigned char>(in[x] >> 16);
+                pixel[1] = static_cast<unsigned char>(in[x] >> 8);
+                pixel[2] = static_cast<unsigned char>(in[x]);
+                if (withAlpha)
+                    pixel[3] = static_cast<unsigned char>(in[x] >> 24);
             }
         }
         zs.next_in = last ? nullptr : row.data();
@@ -68,17 +72,18 @@ bool DeflateRows(const TBitmap& bitmap, std::vector<unsigned char>& out)
 
 }  // namespace
 
-std::vector<unsigned char> EncodePng(const TBitmap& bitmap)
+std::vector<unsigned char> EncodePng(const TBitmap& bitmap, bool withAlpha)
 {
     if (bitmap.Width() <= 0 || bitmap.Height() <= 0)
         return {};
     std::vector<unsigned char> header;
     PutU32(header, std::uint32_t(bitmap.Width()));
     PutU32(header, std::uint32_t(bitmap.Height()));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, adaptive filters, no interlace
+    // 8 bits, RGB or RGBA, deflate, adaptive filters, no interlace
+    header.insert(header.end(), {8, static_cast<unsigned char>(withAlpha ? 6 : 2), 0, 0, 0});
 
     std::vector<unsigned char> pixels;
-    if (!DeflateRows(bitmap, pixels))
+    if (!DeflateRows(bitmap, withAlpha, pixels))
         return {};
 
     static constexpr unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

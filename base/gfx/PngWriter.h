@@ -4,5 +4,6 @@
 
 #include <vector>
 
-// Encodes a bitmap as a PNG image: 8-bit RGB, deflate-compressed. Empty on failure.
-std::vector<unsigned char> EncodePng(const TBitmap& bitmap);
+// Encodes a bitmap as a PNG image: 8-bit RGB, or RGBA with the colours' alpha when asked,
+// deflate-compressed. Empty on failure.
+std::vector<unsigned char> EncodePng(const TBitmap& bitmap, bool withAlpha = false);

@@ -21,3 +21,12 @@ const TResourceEntry* FindResourceA(std::string_view name, std::string_view type
             return &entry;
     return nullptr;
 }
+
+std::vector<const TResourceEntry*> FindResources(std::string_view name, std::string_view type)
+{
+    std::vector<const TResourceEntry*> found;
+    for (const TResourceEntry& entry : EmbeddedResources())
+        if (SameText(entry.Name, name) && SameText(entry.Type, type))
+            found.push_back(&entry);
+    return found;
+}

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // One resource compiled into the executable (see resources/ and tools/rescomp).
 struct TResourceEntry {
@@ -20,3 +21,5 @@ std::span<const TResourceEntry> EmbeddedResources();
 
 // Finds a resource by name and type, both compared without regard to case; null if none.
 const TResourceEntry* FindResourceA(std::string_view name, std::string_view type);
+// Every resource of that name and type, in table order: an icon keeps one picture a size.
+std::vector<const TResourceEntry*> FindResources(std::string_view name, std::string_view type);

@@ -11,7 +11,7 @@ TDialog::TDialog(TWindow* parent, const char* templateName)
     : TWindow(parent, ""), Template_(LoadDialogTemplate(templateName ? templateName : ""))
 {
     if (Template_)
-        Title = Template_->Caption;
+        Title = TranslatedText(*Template_, Template_->Caption).toStdString();
 }
 
 TDialog::~TDialog()

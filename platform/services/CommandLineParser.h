@@ -34,3 +34,8 @@ private:
 
 // The program's arguments without the toolkit's own, program name first.
 std::vector<std::string> ApplicationArguments();
+
+// The same, worked out before the toolkit starts: the options the toolkit takes for itself
+// (-platform NAME, -display NAME, -style NAME, -reverse, ..., with one dash or two) are
+// left out, so that the program's own can be checked without a display.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& arguments);

@@ -1,6 +1,7 @@
 #include "platform/services/Cursor.h"
 
 #include "base/gfx/BmpCodec.h"
+#include "base/gfx/IconPicture.h"
 #include "base/resources/PixelMap.h"
 #include "base/resources/ResourceStore.h"
 #include "platform/services/QtImage.h"
@@ -62,18 +63,30 @@ HCURSOR LoadCursorA(const char* name)
 HICON LoadIconA(const char* name)
 {
     static std::map<std::string, std::unique_ptr<TIcon>> cache;
-    const TResourceEntry* entry = FindResourceA(name ? name : "", "ICON");
-    if (!entry)
+    const std::vector<const TResourceEntry*> entries = FindResources(name ? name : "", "ICON");
+    if (entries.empty())
         return nullptr;
-    if (TIcon* known = Cached(cache, entry->Name))
+    if (TIcon* known = Cached(cache, entries[0]->Name))
         return known;
-    const auto bitmap = DecodeBmp(entry->Bytes());
-    if (!bitmap)
-        return nullptr;
+    std::vector<TBitmap> pictures;
+    for (const TResourceEntry* entry : entries)
+        if (auto picture = DecodeBmp(entry->Bytes()))
+            pictures.push_back(std::move(*picture));
+    std::vector<const TBitmap*> choice;
+    for (const TBitmap& picture : pictures)
+        choice.push_back(&picture);
     auto icon = std::make_unique<TIcon>();
-    icon->Name = entry->Name;
-    icon->Image = std::make_unique<QIcon>(QPixmap::fromImage(ToQImage(*bitmap)));
-    return (cache[entry->Name] = std::move(icon)).get();
+    icon->Name = entries[0]->Name;
+    icon->Image = std::make_unique<QIcon>();
+    // The same sizes and pictures as the desktop's icon files.
+    for (const int size : kIconSizes) {
+        const TBitmap drawn = DrawIcon(choice, size);
+        if (drawn.Width() > 0)
+            icon->Image->addPixmap(QPixmap::fromImage(ToQImage(drawn)));
+    }
+    if (icon->Image->isNull())
+        return nullptr;
+    return (cache[entries[0]->Name] = std::move(icon)).get();
 }
 
 HCURSOR SetClassLongA(TWindow* window, int index, HCURSOR cursor)

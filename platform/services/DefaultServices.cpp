@@ -1,3 +1,4 @@
+#include "platform/services/FileDialogs.h"
 #include "platform/services/QtSoundPlayer.h"
 #include "platform/services/Services.h"
 #include "platform/window/Window.h"
@@ -31,7 +32,8 @@ TServices Defaults()
 {
     static TQtTimers timers;
     static TQtMessageBoxes boxes;
-    return {&timers, &boxes, &DefaultSoundPlayer()};
+    static TQtFileDialogs fileDialogs;
+    return {&timers, &boxes, &DefaultSoundPlayer(), &fileDialogs};
 }
 
 }  // namespace

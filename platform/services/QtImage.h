@@ -4,10 +4,10 @@
 
 #include <QImage>
 
-// A copy of a bitmap as a Qt image.
+// A copy of a bitmap as a Qt image, alpha included.
 inline QImage ToQImage(const TBitmap& bitmap)
 {
-    QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+    QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_ARGB32);
     for (int y = 0; y < bitmap.Height(); ++y)
         std::copy(bitmap.Row(y), bitmap.Row(y) + bitmap.Width(), reinterpret_cast<TColour*>(image.scanLine(y)));
     return image;

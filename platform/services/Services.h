@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 class TWindow;
 
 // The system services that tests replace with doubles: starting and stopping timers,
-// the message box and the sound player. The program itself always uses the defaults.
+// the message box, the sound player and the file dialogs. The program itself always uses the defaults.
 class ITimerService {
 public:
     virtual ~ITimerService() = default;
@@ -27,10 +28,30 @@ public:
     virtual bool Play(const unsigned char* image, std::size_t size) = 0;
 };
 
+// What a file dialog asks the user for; the texts are already translated.
+struct TFileDialogRequest {
+    enum class TKind { Open, Save };
+    TKind Kind = TKind::Open;
+    std::string Caption;
+    std::string Filter;  // "Tolvenn tanks (*.tank)"
+    std::string Suffix;  // added to a name typed without one: "tank"
+    std::string Path;    // chosen at first; empty: none
+};
+
+class IFileDialogService {
+public:
+    virtual ~IFileDialogService() = default;
+    // Runs the desktop's modal file dialog; the path chosen, or empty when the user cancelled.
+    virtual std::string Choose(TWindow* owner, const TFileDialogRequest& request) = 0;
+};
+
 struct TServices {
     ITimerService* Timers;
     IMessageBoxService* MessageBoxes;
     ISoundService* Sounds;
+    IFileDialogService* FileDialogs;
+    // While set, no sound is asked of the player at all.
+    bool SoundsMuted = false;
 };
 
 // The services in force; replace members to install doubles, and put the defaults back

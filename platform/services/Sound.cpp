@@ -6,7 +6,7 @@
 
 bool sndPlaySoundA(const void* image, unsigned flags)
 {
-    if (!image || !(flags & SND_MEMORY))
+    if (!image || !(flags & SND_MEMORY) || Services().SoundsMuted)
         return false;
     // A RIFF image says its own length: 8 header bytes plus the size it records.
     const auto* bytes = static_cast<const unsigned char*>(image);

@@ -7,11 +7,24 @@
 #include <QEventLoop>
 #include <QWidget>
 
-TPlatformSession::TPlatformSession(int& argc, char** argv)
+#include <algorithm>
+
+bool DisplayAvailable(const std::vector<std::string>& arguments)
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return std::find(arguments.begin(), arguments.end(), "-platform") != arguments.end() ||
+           std::find(arguments.begin(), arguments.end(), "--platform") != arguments.end();
+}
+
+TPlatformSession::TPlatformSession(int& argc, char** argv, const char* desktopId)
 {
     // Whole-number scaling keeps pixel art sharp on dense screens.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     App_ = std::make_unique<QApplication>(argc, argv);
+    if (desktopId)
+        QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopId));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

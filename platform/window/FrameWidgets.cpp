@@ -5,6 +5,7 @@
 #include "platform/window/Messages.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -39,9 +40,10 @@ TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent)
 
 void TClientView::ShowAgain(const std::vector<TRect>& banded)
 {
+    const int zoom = Owner_ ? Owner_->Zoom() : 1;
     Banded_.clear();
     for (const TRect& r : banded)
-        Banded_.emplace_back(r.Left, r.Top, r.Width(), r.Height());
+        Banded_.emplace_back(r.Left * zoom, r.Top * zoom, r.Width() * zoom, r.Height() * zoom);
     // Already in the region's own banded form, so it is taken as it is.
     QRegion region;
     region.setRects(Banded_.data(), int(Banded_.size()));
@@ -50,14 +52,19 @@ void TClientView::ShowAgain(const std::vector<TRect>& banded)
 
 void TClientView::paintEvent(QPaintEvent* event)
 {
-    // Pixels are copied as they are: scaling for a dense screen is by whole pixels.
+    // Pixels are copied as they are: scaling for a dense screen and zooming are by whole pixels.
     if (!Owner_)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const int zoom = Owner_->Zoom();
+    painter.scale(zoom, zoom);
     const TBitmap& picture = Owner_->Picture();
     const QImage image = ViewAsQImage(picture);
-    for (const QRect& rect : event->region()) {
+    for (const QRect& exposed : event->region()) {
+        // The picture's pixels that the exposed screen pixels show.
+        const QRect rect(QPoint(exposed.left() / zoom, exposed.top() / zoom),
+                         QPoint(exposed.right() / zoom, exposed.bottom() / zoom));
         const QRect inside = rect.intersected(image.rect());
         if (!inside.isEmpty())
             painter.drawImage(inside.topLeft(), image, inside);
@@ -127,10 +134,11 @@ TFrameWidget::TFrameWidget(TFrameWindow* owner) : Owner_(owner)
     connect(VerticalBar, &QScrollBar::valueChanged, this, [owner](int v) { owner->ScrollBarMoved(false, v); });
 
     // The window menu sits where a title bar's system menu would: first in the menu bar.
-    MenuAction = menuBar()->addAction(QStringLiteral("≡ Window"));
+    // F10 opens it too: window managers keep Alt+Space for their own menu.
+    MenuAction = menuBar()->addAction(QCoreApplication::translate("WindowMenu", "≡ Window"));
     MenuAction->setObjectName(QStringLiteral("windowMenu"));
     connect(MenuAction, &QAction::triggered, this, [owner] { owner->MenuButtonPressed(false); });
-    auto* keyMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    auto* keyMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(keyMenu, &QShortcut::activated, this, [owner] { owner->MenuButtonPressed(true); });
 }
 

@@ -17,8 +17,8 @@ class TClientView : public QWidget {
 public:
     explicit TClientView(TFrameWindow* owner, QWidget* parent);
     void Detach() { Owner_ = nullptr; }
-    // Paints these parts of the picture again: rectangles in bands, top to bottom, each
-    // band's left to right, not overlapping and not touching side by side.
+    // Paints these parts of the picture again, in picture pixels: rectangles in bands, top
+    // to bottom, each band's left to right, not overlapping and not touching side by side.
     void ShowAgain(const std::vector<TRect>& banded);
 
 protected:

@@ -1,24 +1,44 @@
 #include "platform/window/FrameWindow.h"
 
 #include "platform/window/FrameWidgets.h"
+#include "platform/window/HostWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+
+#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
 constexpr int kWheelLines = 3;
 
+// Screen pixels to picture pixels, rounding toward minus infinity.
+int Unzoomed(int value, int zoom)
+{
+    return value >= 0 ? value / zoom : -((-value + zoom - 1) / zoom);
+}
+
+// The key that closes the window as its close box does.
+constexpr const char* kCloseKey = "Ctrl+Q";
+
+std::string Translated(const char* text)
+{
+    return QCoreApplication::translate("WindowMenu", text).toStdString();
+}
+
+// In the user's language, as every entry the window's owner adds is.
 TMenu StandardMenu()
 {
     TMenu menu;
-    menu.Items = {{MF_STRING, SC_RESTORE, "Restore"},
-                  {MF_STRING, SC_MINIMIZE, "Minimize"},
-                  {MF_STRING, SC_MAXIMIZE, "Maximize"},
+    menu.Items = {{MF_STRING, SC_RESTORE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Restore"))},
+                  {MF_STRING, SC_MINIMIZE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Minimize"))},
+                  {MF_STRING, SC_MAXIMIZE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Maximize"))},
                   {MF_SEPARATOR, 0, ""},
-                  {MF_STRING, SC_CLOSE, "Close\tAlt+F4"}};
+                  {MF_STRING, SC_CLOSE, Translated(QT_TRANSLATE_NOOP("WindowMenu", "Close")) + "\t" + kCloseKey}};
     return menu;
 }
 
@@ -67,7 +87,15 @@ QWidget* TFrameWindow::MakeWidget()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 3 / 4 : QSize(800, 600);
     Frame_->resize(room.expandedTo(QSize(480, 360)));
+    if (Host_) {
+        Frame_->menuBar()->hide();
+        for (QShortcut* shortcut : Frame_->findChildren<QShortcut*>())
+            shortcut->setEnabled(false);
+        Host_->Gone = [this] { PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); };
+        Host_->Adopt(Frame_);
+    }
     SyncScrollBars();
+    AddCommandKey(kCloseKey, SC_CLOSE);
     return Frame_;
 }
 
@@ -89,6 +117,19 @@ TRect TFrameWindow::GetClientRect() const
 void TFrameWindow::RevertSystemMenu()
 {
     Menu_ = StandardMenu();
+}
+
+void TFrameWindow::AddCommandKey(const char* keys, unsigned command)
+{
+    if (!Frame_ || Host_)
+        return;
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromUtf8(keys)), Frame_);
+    QObject::connect(shortcut, &QShortcut::activated, Frame_, [this, command] { SendMessage(WM_SYSCOMMAND, command, 0); });
+}
+
+void TFrameWindow::EmbedInto(std::unique_ptr<THostWindow> host)
+{
+    Host_ = std::move(host);
 }
 
 void TFrameWindow::Present()
@@ -121,11 +162,37 @@ void TFrameWindow::SyncScrollBars()
 
 void TFrameWindow::ClientResized(int width, int height)
 {
+    // A part pixel at the right or bottom edge still shows the picture.
+    width = (width + Zoom_ - 1) / Zoom_;
+    height = (height + Zoom_ - 1) / Zoom_;
     Picture_.Resize(width, height);
     Changes_.Resize(width, height);
     if (Scroller)
         Scroller->SetPageSize(width, height);
     SendSize();
+}
+
+void TFrameWindow::SetZoom(int zoom)
+{
+    Zoom_ = std::max(zoom, 1);
+    if (!Frame_)
+        return;
+    ClientResized(Frame_->View->width(), Frame_->View->height());
+    Frame_->View->update();
+}
+
+bool TFrameWindow::IsFullScreen() const
+{
+    return Frame_ && (Frame_->windowState() & Qt::WindowFullScreen);
+}
+
+void TFrameWindow::SetFullScreen(bool on)
+{
+    if (!Frame_)
+        return;
+    Frame_->menuBar()->setVisible(!on);
+    Frame_->setWindowState(on ? Frame_->windowState() | Qt::WindowFullScreen
+                              : Frame_->windowState() & ~Qt::WindowFullScreen);
 }
 
 void TFrameWindow::StateChanged()
@@ -138,9 +205,9 @@ void TFrameWindow::SendSize()
     if (!Frame_)
         return;
     const Qt::WindowStates state = Frame_->windowState();
-    const unsigned type = state & Qt::WindowMinimized   ? SIZE_MINIMIZED
-                          : state & Qt::WindowMaximized ? SIZE_MAXIMIZED
-                                                        : SIZE_RESTORED;
+    const unsigned type = state & Qt::WindowMinimized                            ? SIZE_MINIMIZED
+                          : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? SIZE_MAXIMIZED
+                                                                                 : SIZE_RESTORED;
     const int w = Picture_.Width(), h = Picture_.Height();
     if (type == LastSizeType_ && w == LastWidth_ && h == LastHeight_)
         return;
@@ -152,7 +219,7 @@ void TFrameWindow::SendSize()
 
 void TFrameWindow::MouseEvent(unsigned message, unsigned keys, int x, int y)
 {
-    SendMessage(message, keys, MAKELPARAM(x, y));
+    SendMessage(message, keys, MAKELPARAM(Unzoomed(x, Zoom_), Unzoomed(y, Zoom_)));
 }
 
 void TFrameWindow::ScrollBarMoved(bool horizontal, int value)
@@ -198,6 +265,10 @@ void TFrameWindow::ShowWindowMenu()
         const bool enabled = !(item.Flags & MF_GRAYED) && !(item.Id == SC_RESTORE && !maximized) &&
                              !(item.Id == SC_MAXIMIZE && maximized);
         action->setEnabled(enabled);
+        if (item.Flags & MF_CHECKED) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
     }
     const QRect button = Frame_->menuBar()->actionGeometry(Frame_->MenuAction);
     const QAction* chosen = popup.exec(Frame_->menuBar()->mapToGlobal(button.bottomLeft()));
@@ -242,6 +313,19 @@ HMENU GetSystemMenu(TWindow* window, bool revert)
         return nullptr;
     }
     return &frame->SystemMenu();
+}
+
+bool CheckMenuItem(HMENU menu, unsigned id, unsigned flags)
+{
+    if (!menu)
+        return false;
+    bool found = false;
+    for (TMenu::TItem& item : menu->Items)
+        if (item.Id == id && !(item.Flags & MF_SEPARATOR)) {
+            item.Flags = (item.Flags & ~MF_CHECKED) | (flags & MF_CHECKED);
+            found = true;
+        }
+    return found;
 }
 
 bool AppendMenuA(HMENU menu, unsigned flags, unsigned id, const char* text)

@@ -69,6 +69,13 @@ bool TWindow::CloseWindow()
     return true;
 }
 
+void TWindow::SetTitle(const std::string& title)
+{
+    Title = title;
+    if (Widget_)
+        Widget_->setWindowTitle(QString::fromUtf8(Title.c_str()));
+}
+
 void TWindow::Destroy()
 {
     ReleaseWidget(false);

@@ -49,6 +49,8 @@ public:
     // Closes the window when CanClose agrees; returns whether it closed.
     bool CloseWindow();
     void Destroy();
+    // Changes the caption.
+    void SetTitle(const std::string& title);
 
     HCURSOR SetClassCursor(HCURSOR cursor);
     HCURSOR ClassCursor() const { return Class_.Cursor; }

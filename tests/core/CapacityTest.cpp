@@ -19,6 +19,9 @@ TEST_P(CapacityRule, ByScreenWidth)
 INSTANTIATE_TEST_SUITE_P(Widths, CapacityRule,
                          testing::Values(TWidthRule{0, 100}, TWidthRule{320, 100}, TWidthRule{640, 100},
                                          TWidthRule{641, 150}, TWidthRule{800, 150}, TWidthRule{801, 400},
-                                         TWidthRule{1024, 400}, TWidthRule{3840, 400}));
+                                         TWidthRule{1024, 400}, TWidthRule{3840, 400}),
+                         [](const testing::TestParamInfo<TWidthRule>& info) {
+                             return "Width" + std::to_string(info.param.Width);
+                         });
 
 }  // namespace

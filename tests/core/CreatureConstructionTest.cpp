@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 
@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TSpeciesDefaults{11, 500, 495, 70, 16, 32, {"KAPPA1", "KAPPA2", "KAPPA3", "KAPPA4"}},
                     TSpeciesDefaults{16, 300, 298, 15, 6, 6, {"MARIMO"}},
                     TSpeciesDefaults{18, 200, 199, 60, 24, 16, {"KANI1", "KANI2"}},
-                    TSpeciesDefaults{20, 300, 295, 20, 16, 16, {"KABUTO1", "KABUTO2", "KABUTO3"}}));
+                    TSpeciesDefaults{20, 300, 295, 20, 16, 16, {"KABUTO1", "KABUTO2", "KABUTO3"}}),
+    [](const testing::TestParamInfo<TSpeciesDefaults>& info) { return "Species" + std::to_string(info.param.Number); });
 
 TEST(SpeciesCatalogue, DefaultFamilyNamesAreExactAndFitTheField)
 {
@@ -117,6 +118,19 @@ TEST(SpeciesCatalogue, CreatesTheClassOfEachSpecies)
     EXPECT_NE(dynamic_cast<TBATABATA*>(&t.Put(0, 18)), nullptr) << "a crab flaps like its base";
     EXPECT_NE(dynamic_cast<KABUTO*>(&t.Put(0, 20)), nullptr);
     EXPECT_EQ(dynamic_cast<TBATABATA*>(&t.Put(0, 2)), nullptr);
+}
+
+TEST(SpeciesCatalogue, CountersNamedForEachSpeciesAreTheOnesItsClassKeeps)
+{
+    for (int n = 1; n <= kSpeciesCount; ++n) {
+        TTestTank t;
+        TIKIMONO& c = t.Put(0, n);
+        const bool frame = dynamic_cast<TBATABATA*>(&c) || dynamic_cast<TARUKU*>(&c);
+        const bool tail = dynamic_cast<TSHIPPO*>(&c) != nullptr;
+        const TKindCounters expected = frame ? TKindCounters::Frame : tail ? TKindCounters::Tail : TKindCounters::None;
+        EXPECT_FALSE(frame && tail) << "species " << n;
+        EXPECT_EQ(FindSpecies(n)->Class.Counters, expected) << "species " << n;
+    }
 }
 
 TEST(SpeciesCatalogue, UnknownNumbersCreateNothingAndDrawNothing)

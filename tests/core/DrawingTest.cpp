@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 #include "sim/Catalogue.h"
 #include "sim/SpriteSet.h"
 
@@ -63,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TGrowth{2, 3, 3, 0, 12, 12}, TGrowth{2, 3, 5, 0, 12, 12}, TGrowth{2, 3, 6, 0, 16, 16},
                     TGrowth{16, 10, 0, 0, 3, 3}, TGrowth{16, 10, 10, 0, 3, 3}, TGrowth{16, 10, 20, 0, 6, 6},
                     TGrowth{9, 10, 10, 0, 15, 12}, TGrowth{11, 10, 0, 0, 8, 16}, TGrowth{2, 10, 0, 1, 32, 32},
-                    TGrowth{5, 10, 50, 1, 64, 40}));
+                    TGrowth{5, 10, 50, 1, 64, 40}),
+    [](const testing::TestParamInfo<TGrowth>& info) {
+        const TGrowth& g = info.param;
+        return "Species" + std::to_string(g.Species) + "Growth" + std::to_string(g.GeneGrowth) + "Age" +
+               std::to_string(g.AgeBefore) + (g.Giant ? "Giant" : "");
+    });
 
 struct TFrames {
     const char* Name;

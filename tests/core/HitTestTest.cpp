@@ -31,7 +31,11 @@ TEST_P(HitBox, StrictFullSizeBoxAroundTheTopLeftCorner)
 INSTANTIATE_TEST_SUITE_P(Points, HitBox,
                          testing::Values(TPoint{100, 50, true}, TPoint{85, 35, true}, TPoint{115, 65, true},
                                          TPoint{84, 50, false}, TPoint{116, 50, false}, TPoint{100, 34, false},
-                                         TPoint{100, 66, false}, TPoint{85, 66, false}));
+                                         TPoint{100, 66, false}, TPoint{85, 66, false}),
+                         [](const testing::TestParamInfo<TPoint>& info) {
+                             return "At" + std::to_string(info.param.X) + "x" + std::to_string(info.param.Y) +
+                                    (info.param.Hit ? "Hits" : "Misses");
+                         });
 
 TEST(HitTest, FirstHitIsInSlotOrderWithinCapacity)
 {

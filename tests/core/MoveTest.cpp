@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -39,7 +40,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, MoveTruncation,
                          testing::Values(TTruncation{15, 3, 100, false, 0}, TTruncation{15, -7, 100, false, -1},
                                          TTruncation{100, -15, 100, false, -15}, TTruncation{250, 7, 100, false, 17},
                                          TTruncation{70, 5, 400, true, 0}, TTruncation{70, -15, 400, true, -2},
-                                         TTruncation{100, 14, 400, true, 3}, TTruncation{60, -9, 100, true, -5}));
+                                         TTruncation{100, 14, 400, true, 3}, TTruncation{60, -9, 100, true, -5}),
+                         [](const testing::TestParamInfo<TTruncation>& info) {
+                             const TTruncation& c = info.param;
+                             return std::string(c.Vertical ? "Vertical" : "Horizontal") + "Speed" + std::to_string(c.Speed) +
+                                    (c.Velocity < 0 ? "Minus" : "Plus") + std::to_string(std::abs(c.Velocity)) + "Over" +
+                                    std::to_string(c.Divisor);
+                         });
 
 // Without EndY the creature bounced on X first and so moves vertically by its new DY.
 struct TBounce {
@@ -85,6 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TBounce{"LeftEdge", 5, 300, -10, 0, false, 0, std::nullopt, 1},
                     TBounce{"StillAtLeftBouncesAgain", 0, 300, 0, 0, false, 0, std::nullopt, 1},
                     TBounce{"BottomEdge", 300, 440, 0, 10, false, 300, 448, 1},
+                    TBounce{"ReachingTheBottomLimitBounces", 300, 438, 0, 10, false, 300, 448, 1},
+                    TBounce{"StillAtTheBottomLimitBouncesAgain", 300, 448, 0, 0, false, 300, 448, 1},
+                    TBounce{"AboveTheBottomLimitNoBounce", 300, 437, 0, 10, false, 300, 447, 0},
                     TBounce{"TopEdge", 300, 3, 0, -5, false, 300, 0, 1},
                     TBounce{"StillAtTopBouncesAgain", 300, 0, 0, 0, false, 300, 0, 1},
                     TBounce{"RightThenTop", 630, -20, 5, 0, false, 624, 0, 2},

@@ -29,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomSequence,
                                          TSeededRun{true, 0, {0, 346, 130, 10982, 1090}},
                                          TSeededRun{true, 1, {346, 130, 10982, 1090, 11656}},
                                          TSeededRun{true, 12345, {15301, 24996, 10921, 23577, 19316}},
-                                         TSeededRun{true, 4294967295u, {32421, 561, 22046, 20874, 23292}}));
+                                         TSeededRun{true, 4294967295u, {32421, 561, 22046, 20874, 23292}}),
+                         [](const testing::TestParamInfo<TSeededRun>& info) {
+                             return info.param.Seeded ? "Seed" + std::to_string(info.param.Seed) : std::string("Unseeded");
+                         });
 
 TEST(RandomLongDraw, SharesItsLowHalfWithRand)
 {

@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "creatures/Shippo.h"
+#include "creatures/Behaviours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestTank.h"
 
-#include "creatures/Kinds.h"
+#include "creatures/Species.h"
 
 #include <gtest/gtest.h>
 

@@ -43,3 +43,73 @@ TEST(CopyUtf8, NeverSplitsACharacterAndAlwaysTerminates)
         EXPECT_EQ(n, c.Kept.size());
     }
 }
+
+TEST(IsValidUtf8, AcceptsWellFormedTextOnly)
+{
+    const struct {
+        std::string Text;
+        bool Valid;
+    } cases[] = {
+        {"", true},
+        {"plain ascii\t\n", true},
+        {"きんぎょ", true},
+        {"\xC2\x80", true},                  // U+0080, the first two-byte character
+        {"\xEF\xBF\xBF", true},              // U+FFFF
+        {"\xF0\x90\x80\x80", true},          // U+10000
+        {"\xF4\x8F\xBF\xBF", true},          // U+10FFFF, the last one
+        {"\x80", false},                     // a continuation byte alone
+        {"\xC0\xAF", false},                 // over-long '/'
+        {"\xC1\xBF", false},                 // over-long
+        {"\xE0\x9F\xBF", false},             // over-long three-byte form
+        {"\xED\xA0\x80", false},             // a surrogate, U+D800
+        {"\xF0\x8F\xBF\xBF", false},         // over-long four-byte form
+        {"\xF4\x90\x80\x80", false},         // above U+10FFFF
+        {"\xF5\x80\x80\x80", false},         // lead byte never used
+        {"\xFF", false},
+        {"\xE3\x81", false},                 // cut short at the end
+        {"\xE3\x81" "a", false},             // cut short by a plain byte
+        {"a\xE3\x81\x8D\xE3", false},        // good character, then a cut one
+        {std::string("\0a", 2), true},       // a zero byte is a character like any other
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        for (unsigned char b : c.Text)
+            shown += std::to_string(b) + ' ';
+        EXPECT_EQ(IsValidUtf8(c.Text), c.Valid) << shown;
+    }
+}
+
+TEST(DecodeUtf8, ReadsOneWellFormedCharacter)
+{
+    const struct {
+        std::string Text;
+        std::size_t Length;  // 0: not a character
+        char32_t CodePoint;
+    } cases[] = {
+        {"A", 1, U'A'},
+        {std::string(1, '\0'), 1, 0},
+        {"\x7f", 1, 0x7F},
+        {"é!", 2, 0xE9},
+        {"き", 3, 0x304D},
+        {"\xf0\x9f\x90\x9f", 4, 0x1F41F},
+        {"\xf4\x8f\xbf\xbf", 4, 0x10FFFF},
+        {"", 0, 0},
+        {"\x80", 0, 0},               // a continuation byte alone
+        {"\xc3", 0, 0},               // cut short
+        {"\xe3\x81", 0, 0},           // cut short
+        {"\xc3(", 0, 0},              // not followed by a continuation byte
+        {"\xc0\xaf", 0, 0},           // overlong '/'
+        {"\xe0\x80\xaf", 0, 0},       // overlong '/'
+        {"\xed\xa0\x80", 0, 0},       // a surrogate
+        {"\xf4\x90\x80\x80", 0, 0},   // past U+10FFFF
+        {"\xf8\x88\x80\x80\x80", 0, 0},
+        {"\xff", 0, 0},
+    };
+    for (const auto& c : cases) {
+        char32_t codePoint = 0xFFFFFFFF;
+        EXPECT_EQ(DecodeUtf8(c.Text, codePoint), c.Length) << c.Text;
+        if (c.Length != 0) {
+            EXPECT_EQ(codePoint, c.CodePoint) << c.Text;
+        }
+    }
+}

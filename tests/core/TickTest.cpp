@@ -64,7 +64,7 @@ TEST_P(BirthPlacement, ChildStepsInItsBirthTickOnlyAfterItsParent)
 
 INSTANTIATE_TEST_SUITE_P(Slots, BirthPlacement,
                          testing::Values(TPlacement{"After", 2, 5, true}, TPlacement{"Before", 4, 0, false},
-                                         TPlacement{"Next", 0, 1, true}),
+                                         TPlacement{"Next", 0, 1, true}, TPlacement{"LastUsedSlot", 3, 9, true}),
                          [](const testing::TestParamInfo<TPlacement>& info) { return info.param.Name; });
 
 TEST(Tick, FullTankDropsTheBirth)

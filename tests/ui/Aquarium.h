@@ -7,6 +7,7 @@
 #include "sim/Tank.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,13 +18,13 @@
 // replaced by doubles.
 class TAquarium {
 public:
-    explicit TAquarium(int capacity = 100, std::uint32_t seed = 7)
+    explicit TAquarium(int capacity = 100, std::uint32_t seed = 7, const TCommandLine& options = {})
     {
         Tank.ScreenWidth = 1024;
         Tank.ScreenHeight = 788;
         Tank.TankCapacity = capacity;
-        Tank.Random.srand(seed);
-        Window = std::make_unique<TMyWindow>(Tank);
+        Tank.SeedRandom(seed);
+        Window = std::make_unique<TMyWindow>(Tank, options);
         Window->Sui = TWaveSound::Load("sui");
         Window->Uge = TWaveSound::Load("uge");
     }
@@ -72,4 +73,13 @@ inline void WhenModal(std::function<void(QWidget*)> act)
         }
     });
     poll->start(5);
+}
+
+// Lets the message loop run for a while, timers included.
+inline void RunFor(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
 }

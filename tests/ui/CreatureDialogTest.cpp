@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <climits>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -95,6 +97,45 @@ TEST_F(CreatureDialogTest, OkWithoutChangesBringsBackClampedBars)
     EXPECT_EQ(sub.GeneBreedRate, 1000);
     EXPECT_EQ(sub.GeneLifespan, 10000);
     EXPECT_STREQ(sub.FamilyName, "さぶまりん");
+}
+
+TEST_F(CreatureDialogTest, EveryBarRunsFromThreeToItsMaximum)
+{
+    const struct {
+        int Id;
+        int TIKIMONO::*Field;
+        int Maximum;
+    } bars[] = {{111, &TIKIMONO::BreedRate, 1000},
+                {112, &TIKIMONO::Speed, 1000},
+                {113, &TIKIMONO::GeneSpeed, 1000},
+                {114, &TIKIMONO::GeneBreedRate, 1000},
+                {115, &TIKIMONO::GeneGrowth, 100}};
+    // Home and End on the focused bar as a person would press them, or OK on a value
+    // that the bar brings into its range.
+    const struct {
+        int Start;
+        std::optional<Qt::Key> Key;
+        bool AtMaximum;
+    } moves[] = {{50, Qt::Key_Home, false}, {50, Qt::Key_End, true}, {2, std::nullopt, false},
+                 {INT_MIN, std::nullopt, false}, {INT_MAX, std::nullopt, true}};
+    for (const auto& bar : bars)
+        for (const auto& move : moves) {
+            TIKIMONO& fish = Place(1);
+            fish.*bar.Field = move.Start;
+            Edit([&](QWidget* d) {
+                QScrollBar* control = BarOf(d, bar.Id);
+                EXPECT_EQ(control->minimum(), 3) << bar.Id;
+                EXPECT_EQ(control->maximum(), bar.Maximum) << bar.Id;
+                if (move.Key) {
+                    control->setFocus();
+                    QKeyEvent press(QEvent::KeyPress, *move.Key, Qt::NoModifier);
+                    QApplication::sendEvent(control, &press);
+                }
+                Click(d, 1);
+            });
+            EXPECT_EQ(fish.*bar.Field, move.AtMaximum ? bar.Maximum : 3)
+                << "bar " << bar.Id << " from " << move.Start;
+        }
 }
 
 TEST_F(CreatureDialogTest, OkReadsEveryControlBack)
@@ -200,7 +241,7 @@ TEST_F(CreatureDialogTest, EnterInAnEditIsOkAndEscapeIsCancel)
 TEST_F(CreatureDialogTest, TheTimerStandsStillWhileTheDialogIsOpen)
 {
     Place(1);
-    a.Window->TimerInterval = 80;
+    a.Window->Pace.Interval = 80;
     bool running = true;
     Edit([&](QWidget* d) {
         running = a.Window->HasTimer(kSimulationTimer);

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <map>
+#include <set>
+
 TEST(DialogTemplate, ParsesFramesControlsAndFlags)
 {
     std::string error;
@@ -120,18 +123,45 @@ TEST(DialogBuilder, ScrollBarsClampIntoTheirRange)
     });
 }
 
-TEST(DialogBuilder, TabOrderFollowsTheTemplate)
+// Every control that takes input is reached by Tab, half by half from the top, and the
+// buttons last; a label's access key leads to the control after it.
+TEST(DialogBuilder, TabReachesEveryControlInReadingOrder)
 {
-    WithDialog("IDENSHI", [](TDialog& dialog, QWidget*) {
-        // Tab passes over what cannot take focus by it, as the toolkit does.
-        std::vector<int> order;
-        QWidget* w = dialog.Control(1);
-        do {
-            if (w->focusPolicy() & Qt::TabFocus)
-                order.push_back(w->objectName().toInt());
-            w = w->nextInFocusChain();
-        } while (w != dialog.Control(1) && order.size() < 50);
-        EXPECT_EQ(order, (std::vector<int>{1, 2, 101, 102, 103, 111}));
+    const struct {
+        const char* Name;
+        std::vector<int> Order;
+    } dialogs[] = {{"IDENSHI", {102, 112, 111, 101, 103, 113, 114, 115, 1, 2}}, {"SPEED", {116, 1, 2}}, {"ABOUT", {1}}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.Name);
+        WithDialog(d.Name, [&d](TDialog& dialog, QWidget* modal) {
+            // Tab passes over what cannot take focus by it, as the toolkit does.
+            std::vector<int> order;
+            QWidget* first = dialog.Control(d.Order.front());
+            QWidget* w = first;
+            do {
+                if (w->focusPolicy() & Qt::TabFocus)
+                    order.push_back(w->objectName().toInt());
+                w = w->nextInFocusChain();
+            } while (w != first && order.size() < 50);
+            EXPECT_EQ(order, d.Order);
+            // The dialog gives the focus to the first control Tab reaches.
+            QWidget* start = modal->nextInFocusChain();
+            while (start != modal && !(start->focusPolicy() & Qt::TabFocus))
+                start = start->nextInFocusChain();
+            EXPECT_EQ(start, first);
+        });
+    }
+    WithDialog("IDENSHI", [](TDialog&, QWidget* modal) {
+        std::map<std::string, std::set<int>> buddies;
+        for (QLabel* label : modal->findChildren<QLabel*>())
+            if (label->buddy())
+                buddies[label->text().toStdString()].insert(label->buddy()->objectName().toInt());
+        EXPECT_EQ(buddies["余命"], (std::set<int>{102}));
+        EXPECT_EQ(buddies["素早さ"], (std::set<int>{112, 113}));
+        EXPECT_EQ(buddies["繁殖率"], (std::set<int>{111, 114}));
+        EXPECT_EQ(buddies["家族名"], (std::set<int>{101}));
+        EXPECT_EQ(buddies["平均寿命"], (std::set<int>{103}));
+        EXPECT_EQ(buddies["成長速度"], (std::set<int>{115}));
     });
 }
 

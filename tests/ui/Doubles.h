@@ -3,6 +3,7 @@
 #include "platform/services/Services.h"
 #include "platform/window/Window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,13 +56,27 @@ public:
     std::vector<TPlay> Played;
 };
 
-// Installs the three doubles for the life of a test.
+// File dialogs that remember what they were asked and give the answer the test sets, run
+// while the dialog would be open; without one, the user cancels.
+class TScriptedFileDialogs final : public IFileDialogService {
+public:
+    std::string Choose(TWindow*, const TFileDialogRequest& request) override
+    {
+        Asked.push_back(request);
+        return Answer ? Answer(request) : std::string();
+    }
+    std::function<std::string(const TFileDialogRequest&)> Answer;
+    std::vector<TFileDialogRequest> Asked;
+};
+
+// Installs the doubles for the life of a test.
 class TServiceDoubles {
 public:
-    TServiceDoubles() { Services() = {&Timers, &Boxes, &Sounds}; }
+    TServiceDoubles() { Services() = {&Timers, &Boxes, &Sounds, &FileDialogs}; }
     ~TServiceDoubles() { RestoreDefaultServices(); }
 
     TFlakyTimers Timers;
     TRecordingMessageBoxes Boxes;
     TRecordingSounds Sounds;
+    TScriptedFileDialogs FileDialogs;
 };

@@ -1,5 +1,6 @@
 #include "Aquarium.h"
 
+#include "base/gfx/IconPicture.h"
 #include "platform/window/Menu.h"
 #include "sim/HeadlessWindow.h"
 #include "sim/Population.h"
@@ -7,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 TEST(MainWindow, OpensAsTheAquarium)
@@ -30,8 +34,24 @@ TEST(MainWindow, OpensAsTheAquarium)
     EXPECT_TRUE(tail[0].Flags & MF_SEPARATOR);
     EXPECT_EQ(tail[1].Text, "速さ...");
     EXPECT_EQ(tail[1].Id, 2u);
-    EXPECT_EQ(tail[2].Text, "About...");
+    EXPECT_EQ(tail[2].Text, "About...\tF1");
     EXPECT_EQ(tail[2].Id, 1u);
+}
+
+TEST(MainWindow, IconComesInEveryDesktopSizeWithTransparentWater)
+{
+    TAquarium a;
+    ASSERT_TRUE(a.Open());
+    const QIcon icon = a.Window->Widget()->windowIcon();
+    QList<QSize> expected;
+    for (const int size : kIconSizes)
+        expected << QSize(size, size);
+    EXPECT_EQ(icon.availableSizes(), expected);
+    for (const int size : kIconSizes) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size << ": the corner is water";
+        EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255) << size << ": the middle is drawn";
+    }
 }
 
 TEST(MainWindow, ScrollRangeFollowsSizing)
@@ -114,7 +134,7 @@ TEST(MainWindow, SystemCommandPausesAndRestartsWithTheCurrentInterval)
     TAquarium a;
     ASSERT_TRUE(a.Open());
     const int stops = a.Doubles.Timers.Stops;
-    a.Window->TimerInterval = 120;
+    a.Window->Pace.Interval = 120;
     a.Doubles.Timers.FailuresLeft = 1;
     a.Window->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(a.Doubles.Timers.Stops, stops + 1);

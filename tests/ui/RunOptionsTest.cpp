@@ -1,6 +1,7 @@
 #include "Doubles.h"
 #include "app/CommandLine.h"
 #include "app/MyApp.h"
+#include "platform/window/HostWindow.h"
 #include "app/RunMeter.h"
 #include "base/resources/ResourceStore.h"
 #include "sim/Tank.h"

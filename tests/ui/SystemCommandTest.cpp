@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -43,7 +44,7 @@ TEST(SpeedDialog, OkTakesTheBarsPositionAndCancelLeavesTheInterval)
         });
         a.Window->SendMessage(WM_SYSCOMMAND, kSpeedCommand, 0);
         EXPECT_EQ(shown, 50);
-        EXPECT_EQ(a.Window->TimerInterval, c.Interval);
+        EXPECT_EQ(a.Window->Pace.Interval, c.Interval);
         EXPECT_EQ(a.Window->TimerPeriod(kSimulationTimer), unsigned(c.Interval));
     }
 }
@@ -55,16 +56,19 @@ TEST(AboutBox, PlaysTheSwishAndShowsItsBoxWhileTheTimerStands)
     int swishes = 0;
     bool running = true;
     std::string caption;
+    std::string seed;
     WhenModal([&](QWidget* d) {
         swishes = a.Plays("sui");
         running = a.Window->HasTimer(kSimulationTimer);
         caption = d->windowTitle().toStdString();
+        seed = d->findChild<QLabel*>("101")->text().toStdString();
         Click(d, 1);
     });
     a.Window->SendMessage(WM_SYSCOMMAND, kAboutCommand, 0);
     EXPECT_EQ(swishes, 2);  // one at start, one for the box
     EXPECT_FALSE(running);
     EXPECT_EQ(caption, "ABOUT");
+    EXPECT_EQ(seed, "Seed 7") << "the run's seed, to make it again";
     EXPECT_TRUE(a.Window->HasTimer(kSimulationTimer));
 }
 

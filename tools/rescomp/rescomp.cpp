@@ -3,9 +3,11 @@
 // waves are checked and embedded as they are.
 //
 //   rescomp OUT.cpp TYPE=NAME=FILE ...
-//   rescomp --png OUT.png PICTURE.txt     (a pixel map as an image file, for the desktop)
+//   rescomp --icons DIR NAME PICTURE.txt...   the desktop icon: DIR/SIZExSIZE/apps/NAME.png
+//                                             at every icon size, from the pixel maps
 
 #include "base/gfx/BmpCodec.h"
+#include "base/gfx/IconPicture.h"
 #include "base/gfx/Palette.h"
 #include "base/gfx/PngWriter.h"
 #include "base/resources/DialogTemplate.h"
@@ -14,6 +16,7 @@
 #include "base/resources/WaveImage.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -74,24 +77,43 @@ bool WriteFile(const std::string& path, const std::vector<unsigned char>& data)
     return file && std::rename(tmp.c_str(), path.c_str()) == 0;
 }
 
-int WritePicture(const std::string& out, const std::string& in)
+bool ReadPicture(const std::string& path, TBitmap& picture)
 {
     std::vector<unsigned char> data;
     TPixelMap map;
     std::string error = "cannot read";
-    if (!ReadFile(in, data) ||
+    if (!ReadFile(path, data) ||
         !ParseColourMap(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()), map, error)) {
-        std::cerr << in << ": " << error << "\n";
-        return 1;
+        std::cerr << path << ": " << error << "\n";
+        return false;
     }
-    TBitmap picture(map.Width, map.Height);
+    picture = TBitmap(map.Width, map.Height);
     for (int y = 0; y < map.Height; ++y)
         for (int x = 0; x < map.Width; ++x)
             picture.SetPixel(x, y, kClassicPalette[map.Indexes[std::size_t(y * map.Width + x)]]);
-    const std::vector<unsigned char> png = EncodePng(picture);
-    if (png.empty() || !WriteFile(out, png)) {
-        std::cerr << "rescomp: cannot write " << out << "\n";
-        return 1;
+    return true;
+}
+
+int WriteIcons(const std::string& dir, const std::string& name, const std::vector<std::string>& paths)
+{
+    std::vector<TBitmap> pictures;
+    for (const std::string& path : paths)
+        if (!ReadPicture(path, pictures.emplace_back(0, 0)))
+            return 1;
+    std::vector<const TBitmap*> choice;
+    for (const TBitmap& picture : pictures)
+        choice.push_back(&picture);
+    for (const int size : kIconSizes) {
+        const std::string sized = std::to_string(size);
+        const std::filesystem::path folder = std::filesystem::path(dir) / (sized + "x" + sized) / "apps";
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        const std::string out = (folder / (name + ".png")).string();
+        const std::vector<unsigned char> png = EncodePng(DrawIcon(choice, size), true);
+        if (png.empty() || !WriteFile(out, png)) {
+            std::cerr << "rescomp: cannot write " << out << "\n";
+            return 1;
+        }
     }
     return 0;
 }
@@ -106,10 +128,10 @@ std::span<const TResourceEntry> EmbeddedResources()
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && std::string(argv[1]) == "--png")
-        return WritePicture(argv[2], argv[3]);
+    if (argc >= 5 && std::string(argv[1]) == "--icons")
+        return WriteIcons(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
     if (argc < 2) {
-        std::cerr << "usage: rescomp OUT.cpp TYPE=NAME=FILE ... | rescomp --png OUT.png PICTURE.txt\n";
+        std::cerr << "usage: rescomp OUT.cpp TYPE=NAME=FILE ... | rescomp --icons DIR NAME PICTURE.txt...\n";
         return 2;
     }
     std::vector<TSource> sources;

@@ -1,19 +1,19 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <ostream>
 
 struct TTank;
 
-// Population counts as comma-separated rows: tick, total, births and deaths since the
-// previous row, then the number of creatures of each species in catalogue order.
+// Population counts as comma-separated rows, written out as they are taken: tick, total,
+// births and deaths since the previous row, then the number of creatures of each species
+// in catalogue order. The header row is written at construction.
 class TCensus {
 public:
-    TCensus();
+    explicit TCensus(std::ostream& out);
 
     void AddRow(std::int64_t tick, const TTank& tank, std::int64_t births, std::int64_t deaths);
-    const std::string& Text() const { return Text_; }
 
 private:
-    std::string Text_;
+    std::ostream& Out_;
 };

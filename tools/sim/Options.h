@@ -18,6 +18,8 @@ struct TSimOptions {
     std::string CensusPath;
     std::string PngPath;
     std::string SpriteSheetPath;
+    std::string OpenPath;  // a tank file to start from instead of the founders
+    std::string SavePath;  // the tank file after the last tick
     bool Quiet = false;
 };
 

@@ -1,6 +1,0 @@
-#include "creatures/Shizuka.h"
-
-void TSHIZUKA::Show()
-{
-    DrawBitmap(Bitmaps[0]);
-}

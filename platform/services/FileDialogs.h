@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/services/Services.h"
+
+// The desktop's own file dialogs, modal over their owner.
+class TQtFileDialogs final : public IFileDialogService {
+public:
+    std::string Choose(TWindow* owner, const TFileDialogRequest& request) override;
+};

@@ -1,0 +1,9 @@
+#include "ui/AboutDialog.h"
+
+#include <QCoreApplication>
+
+void TAboutDlg::SetupWindow()
+{
+    TDialog::SetupWindow();
+    SeedText.SetText(QCoreApplication::translate("Tolvenn", "Seed %1").arg(Seed_).toUtf8().constData());
+}
