@@ -1,18 +1,32 @@
 #include "platform/services/QtSoundPlayer.h"
 
 #include "platform/services/SoundOutput.h"
-#include "platform/services/SoundServer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QProcess>
 
-// The module sits at a fixed place relative to the program, in the build tree as once
-// installed.
+namespace {
+
+// The sound module and its server check sit at a fixed place relative to the program, in
+// the build tree as once installed.
+QString SoundFile(const char* name)
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral(TOLVENN_SOUND_DIR "/") + QString::fromUtf8(name));
+}
+
+}  // namespace
+
+bool SoundServerAnswers()
+{
+    return QProcess::execute(SoundFile("tolvenn_sound_check"), {}) == 0;
+}
+
 ISoundOutput* LoadSoundOutput()
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TOLVENN_SOUND_MODULE));
-    QLibrary module(path);
+    QLibrary module(SoundFile("tolvenn_sound.so"));
     const auto entry = reinterpret_cast<TSoundOutputEntry>(module.resolve(kSoundOutputEntry));
     return entry ? entry() : nullptr;
 }

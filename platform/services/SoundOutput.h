@@ -20,5 +20,7 @@ public:
 inline constexpr const char* kSoundOutputEntry = "TolvennSoundOutput";
 using TSoundOutputEntry = ISoundOutput* (*)();
 
+// Whether a sound server answers, asked by the small program beside the sound module.
+bool SoundServerAnswers();
 // Loads the module from its place beside the program; null when it is not there.
 ISoundOutput* LoadSoundOutput();

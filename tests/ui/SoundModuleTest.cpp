@@ -1,6 +1,5 @@
 #include "base/resources/ResourceStore.h"
 #include "platform/services/SoundOutput.h"
-#include "platform/services/SoundServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/services/SoundServer.h"
+#include "platform/sound/SoundServer.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>

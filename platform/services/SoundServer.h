@@ -1,6 +1,0 @@
-#pragma once
-
-// Whether a sound server answers, asked as the toolkit's multimedia library asks it (the
-// same client library, the same connect call), so that without one that library is never
-// loaded.
-bool SoundServerAnswers();
