@@ -3,6 +3,7 @@
 #include "creatures/Ikimono.h"
 #include "platform/services/Services.h"
 #include "platform/window/ResponseTable.h"
+#include "sim/Census.h"
 #include "sim/Population.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
@@ -130,7 +131,7 @@ bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
     StopSimulationTimer(*this);
-    Meter.Stop(Tank_.Ticks, Tank_.Population());
+    Meter.Stop(Tank_.Ticks, CountPopulation(Tank_).Total);
     Census.Close();
     Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.

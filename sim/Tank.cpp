@@ -22,11 +22,6 @@ int TTank::UsedSlots() const
     return std::clamp(TankCapacity, 0, kSlots);
 }
 
-int TTank::Population() const
-{
-    return int(std::count_if(TankTable.begin(), TankTable.end(), [](const auto& slot) { return slot != nullptr; }));
-}
-
 void TTank::DestroyAllCreatures()
 {
     for (auto& slot : TankTable)

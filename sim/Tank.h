@@ -33,8 +33,6 @@ struct TTank : TWorld {
     void SeedRandom(std::uint32_t seed);
     // The slots in use: the first TankCapacity of them, held to the table's size.
     int UsedSlots() const;
-    // The creatures alive in all the slots.
-    int Population() const;
     // Destroys the creatures of all the slots, not only the used ones, in slot order, and
     // empties them; each is erased unless ClosingFlag is set.
     void DestroyAllCreatures();

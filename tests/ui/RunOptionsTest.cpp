@@ -4,15 +4,19 @@
 #include "platform/window/HostWindow.h"
 #include "app/RunMeter.h"
 #include "base/resources/ResourceStore.h"
+#include "sim/Census.h"
 #include "sim/Tank.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <regex>
 
 TEST(RunMeter, StatsLineFormat)
 {
@@ -76,7 +80,7 @@ TEST(RunOptions, RunForClosesThroughTheCloseCommandAndStatsDescribeTheRun)
     EXPECT_EQ(app.Run(), 0);
     ASSERT_FALSE(stuck);
     EXPECT_EQ(tank.ClosingFlag, 1);
-    EXPECT_EQ(tank.Population(), 0);
+    EXPECT_EQ(CountPopulation(tank).Total, 0);
     ASSERT_FALSE(doubles.Timers.Starts.empty());
     EXPECT_EQ(doubles.Timers.Starts.front(), 5u);
     const TResourceEntry* uge = FindResourceA("uge", "WAVE");
@@ -97,4 +101,41 @@ TEST(RunOptions, RunForClosesThroughTheCloseCommandAndStatsDescribeTheRun)
     EXPECT_GT(population, 0);
     EXPECT_LE(population, 100);
     EXPECT_GE(cpu, 0.0);
+}
+
+// The program itself: the options on its command line, the line on standard error at exit,
+// and one line and exit 2 for a value out of range.
+TEST(RunOptions, TheProgramClosesByItselfAndPrintsItsStatsLine)
+{
+    const struct {
+        QStringList Args;
+        int Exit;
+        const char* Says;  // a pattern for a whole line of standard error
+    } cases[] = {
+        {{"60", "--speed", "5", "--run-for", "1", "--stats"}, 0,
+         R"(ticks=[1-9][0-9]* seconds=[0-9]+\.[0-9]{3} ticks_per_s=[0-9]+\.[0-9] population=[0-9]+ )"
+         R"(cpu_ms_per_tick=[0-9]+\.[0-9]{3})"},
+        {{"--speed", "0"}, 2, R"(tolvenn: --speed takes a whole number from 1 to 500, not .0.)"},
+        {{"--run-for", "0", "--stats"}, 2, R"(tolvenn: --run-for takes a whole number from 1 to 1000000, not .0.)"},
+    };
+    QTemporaryDir runtime;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Args.join(' ').toStdString());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        program.setProcessEnvironment(environment);
+        program.start(TOLVENN_PROGRAM, c.Args);
+        if (!program.waitForFinished(30000)) {
+            program.kill();
+            program.waitForFinished();
+            ADD_FAILURE() << "the program did not end";
+            continue;
+        }
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), c.Exit);
+        const std::string said = program.readAllStandardError().toStdString();
+        EXPECT_TRUE(std::regex_search(said, std::regex(std::string("(^|\n)") + c.Says + "\n"))) << said;
+    }
 }
