@@ -37,6 +37,37 @@ TCommandLine Failed(std::string message)
     return line;
 }
 
+// The pace and measurement options: --speed, --run-for, --stats.
+constexpr int kMaxRunForSeconds = 1000000;
+
+void AddRunOptions(TCommandLineParser& parser)
+{
+    parser.AddOption({"speed"}, "MS");
+    parser.AddOption({"run-for"}, "SECONDS");
+    parser.AddOption({"stats"});
+}
+
+// A whole number from low to high for the named option, when given; an error text else.
+std::string ReadRunOption(const TCommandLineParser& parser, const std::string& name, int low, int high, int& value)
+{
+    if (!parser.IsSet(name))
+        return {};
+    const std::string text = parser.Value(name);
+    if (ReadPlainDecimal(text, value) && value >= low && value <= high)
+        return {};
+    return "--" + name + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
+           ", not " + Quoted(text);
+}
+
+std::string ReadRunOptions(const TCommandLineParser& parser, TCommandLine& line)
+{
+    line.Stats = parser.IsSet("stats");
+    std::string error = ReadRunOption(parser, "speed", kMinTimerInterval, kMaxTimerInterval, line.TimerInterval);
+    if (error.empty())
+        error = ReadRunOption(parser, "run-for", 1, kMaxRunForSeconds, line.RunForSeconds);
+    return error;
+}
+
 // --lang names one of the window's languages.
 std::string ReadLanguage(const TCommandLineParser& parser, TCommandLine& line)
 {
@@ -64,6 +95,7 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     parser.AddOption({"zoom"}, "N");
     parser.AddOption({"window-id"}, "ID");
     parser.AddOption({"root"});
+    AddRunOptions(parser);
     // A negative number is a capacity out of range, not an option.
     std::vector<std::string> options;
     std::vector<std::string> negatives;
@@ -116,6 +148,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const ch
     } else {
         line.RootWindow = parser.IsSet("root");
     }
+    if (std::string error = ReadRunOptions(parser, line); !error.empty())
+        return Failed(std::move(error));
 
     std::vector<std::string> positional = parser.Positional();
     positional.insert(positional.end(), negatives.begin(), negatives.end());
@@ -162,6 +196,12 @@ std::string UsageText(const std::string& program)
            "                  sounds or dialogs, until that window goes or SIGTERM\n"
            "  --root          screensaver mode on the screen's root window\n"
            "  --lang LANG     the window's language, ja or en (default: from the locale)\n"
+           "  --speed MS      the timer's period at start, " + std::to_string(kMinTimerInterval) + " (fast) to " +
+           std::to_string(kMaxTimerInterval) + " ms (default " + std::to_string(kDefaultTimerInterval) + ")\n" +
+           "  --run-for SECONDS\n"
+           "                  close by itself after that many seconds\n"
+           "  --stats         at exit, print ticks, seconds, ticks a second, population\n"
+           "                  and processor milliseconds a tick on standard error\n"
            "  --help          show this text\n"
            "  --version       show the version\n"
            "Left button: scoop creatures out. Right button: a creature's settings.\n"

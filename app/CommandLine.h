@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/SimulationTimer.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,6 +35,11 @@ struct TCommandLine {
     std::optional<std::uint64_t> WindowId;
     bool RootWindow = false;
     bool IsScreensaver() const { return WindowId || RootWindow; }
+    // --speed MS, --run-for SECONDS, --stats: the starting timer period, a run that closes
+    // by itself after that long (0: it does not), and a line of figures at exit.
+    int TimerInterval = kDefaultTimerInterval;
+    int RunForSeconds = 0;
+    bool Stats = false;
 };
 
 inline constexpr int kMaxZoom = 4;
@@ -40,7 +47,8 @@ inline constexpr int kMaxZoom = 4;
 // Reads the arguments, program name first. An optional positional number from 50 to 800,
 // written as plain decimal digits, is the tank's capacity; anything else there is reported
 // and the screen rule applies. An unknown option, a bad option value or a second
-// positional argument is an error. --help and --version win over everything else.
+// positional argument is an error; options never count as the capacity. --help and
+// --version win over everything else.
 // `screensaverWindow` is the XSCREENSAVER_WINDOW variable (null when unset): an X
 // screensaver names its window there, and it counts as --window-id unless that is given.
 TCommandLine ReadCommandLine(const std::vector<std::string>& arguments, const char* screensaverWindow = nullptr);

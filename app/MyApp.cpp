@@ -17,10 +17,16 @@ void TMyApp::InitMainWindow()
 {
     auto window = std::make_unique<TMyWindow>(Tank_, Options_, std::move(Opened_));
     TMyWindow& made = *window;
+    Window_ = &made;
     if (Host_) {
         made.EmbedInto(std::move(Host_));
         // A screensaver is ended by a signal; the window closes as if asked.
         OnTerminationSignal([&made] { made.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
     }
     SetMainWindow(std::move(window));
+}
+
+std::string TMyApp::StatsLine() const
+{
+    return Window_ ? Window_->Meter.StatsLine() : std::string();
 }

@@ -6,11 +6,14 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class THostWindow;
+class TMyWindow;
 struct TTank;
 
-// The application: its main window is the aquarium.
+// The application: its main window is the aquarium, paced and measured as the command
+// line says.
 class TMyApp : public TApplication {
 public:
     // With a host window, the aquarium is a screensaver drawn inside it. With a tank read
@@ -18,6 +21,9 @@ public:
     TMyApp(TTank& tank, const TCommandLine& options, std::unique_ptr<THostWindow> host = nullptr,
            std::optional<TSavedTank> opened = {});
     ~TMyApp() override;
+
+    // The --stats line of the run, once the window has closed; empty before.
+    std::string StatsLine() const;
 
 protected:
     void InitMainWindow() override;
@@ -27,4 +33,5 @@ private:
     const TCommandLine Options_;
     std::unique_ptr<THostWindow> Host_;
     std::optional<TSavedTank> Opened_;
+    TMyWindow* Window_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "creatures/Ikimono.h"
 #include "platform/services/Services.h"
 #include "platform/window/ResponseTable.h"
+#include "sim/Census.h"
 #include "sim/Population.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
@@ -25,6 +26,7 @@ TMyWindow::TMyWindow(TTank& tank, const TCommandLine& options, std::optional<TSa
       ScreenTankHeight_(tank.ScreenHeight)
 {
     Pace.Paused = options.Paused;
+    Pace.Interval = options.TimerInterval;
     RestingCursor = LoadCursorA("CURSOR1");
     ScoopingCursor = LoadCursorA("CURSOR2");
     // A screensaver's window shows the whole tank, which is its size.
@@ -65,6 +67,7 @@ void TMyWindow::SetupWindow()
     AppendMenuA(menu, MF_STRING, kSpeedCommand, TTexts::tr("速さ...").toStdString().c_str());
     AppendMenuA(menu, MF_STRING, kAboutCommand, (TTexts::tr("About...") + QStringLiteral("\tF1")).toStdString().c_str());
     AddCommandKey("F1", kAboutCommand);
+    Meter.Start(Options_.RunForSeconds);
     StartSimulationTimer(*this, Pace);
     if (!Opened_ || !OpenSaved(*Opened_)) {
         PopulateTank(*this);
@@ -82,7 +85,8 @@ bool TMyWindow::OpenSaved(const TSavedTank& saved)
     // Nothing of the old picture stays: water, then every creature as the file left it.
     const TRect whole = GetClientRect();
     Picture().Fill(whole, kBackgroundColour);
-    Present({whole});
+    Changes()->Add(whole);
+    Present();
     RedrawCreatures(*this);
     History.Start(Tank_);
     Census.StartAfresh();
@@ -129,6 +133,7 @@ bool TMyWindow::CanClose()
 {
     PlayWave(Uge);
     StopSimulationTimer(*this);
+    Meter.Stop(Tank_.Ticks, CountPopulation(Tank_).Total);
     Census.Close();
     Tank_.Close();
     // The player has its own copy of "uge", so freeing the images does not cut it off.
@@ -195,6 +200,8 @@ void TMyWindow::FitScrollRange()
 void TMyWindow::EvTimer(TMessage&)
 {
     Tick();
+    if (Meter.TimeIsUp())
+        PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void TMyWindow::EvSysCommand(TMessage& msg)

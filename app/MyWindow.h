@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/RunMeter.h"
 #include "platform/window/FrameWindow.h"
 #include "sim/CensusHistory.h"
 #include "sim/SavedTank.h"
@@ -48,6 +49,9 @@ public:
     TCensusHistory History;
 
     TCensusWindow Census{Tank_, History};
+
+    // The run's time and figures for --run-for and --stats.
+    TRunMeter Meter;
 
     // One tick of the simulation and its census.
     void Tick();

@@ -51,5 +51,8 @@ int RunAquarium(const TCommandLine& line)
 
     // Made after the tank, so that the window is gone before the tank it draws in.
     TMyApp app(tank, line, std::move(host), std::move(opened));
-    return app.Run();
+    const int status = app.Run();
+    if (line.Stats && !app.StatsLine().empty())
+        std::cerr << app.StatsLine() << std::endl;
+    return status;
 }

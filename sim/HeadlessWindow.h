@@ -4,8 +4,6 @@
 #include "base/gfx/DeviceContext.h"
 #include "sim/TankWindow.h"
 
-#include <vector>
-
 // Whether a headless window holds a picture of its client area.
 enum class TPicture { Kept, None };
 
@@ -28,8 +26,9 @@ public:
 
     // Empty without a picture.
     TBitmap& Picture() override { return Picture_; }
-    // The picture is already up to date; there is nothing further to show.
-    void Present(const std::vector<TRect>&) override {}
+    // The picture is all there is: nothing further to show, so nothing is noted.
+    TDirtyArea* Changes() override { return nullptr; }
+    void Present() override {}
 
     // In scroll units of 16 pixels.
     void SetScroll(int x, int y);

@@ -1,13 +1,14 @@
 #include "ui/SpeedDialog.h"
 
 #include "platform/window/ResponseTable.h"
+#include "ui/SimulationTimer.h"
 
 TSpeedDlg::TSpeedDlg(TWindow* parent, int& timerInterval) : TDialog(parent, "speed"), TimerInterval_(timerInterval) {}
 
 void TSpeedDlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    Bar.SetRange(1, 500);
+    Bar.SetRange(kMinTimerInterval, kMaxTimerInterval);
     Bar.SetPosition(TimerInterval_);
 }
 

@@ -9,13 +9,26 @@ TBitmap::TBitmap(int width, int height, TColour fill)
     : Width_(std::max(width, 0)), Height_(std::max(height, 0)),
       Pixels_(std::size_t(Width_) * std::size_t(Height_), fill)
 {
+    if (!Pixels_.empty())
+        Solid_ = fill;
+}
+
+void TBitmap::FindSolidColour()
+{
+    Solid_.reset();
+    if (!Pixels_.empty() && std::all_of(Pixels_.begin(), Pixels_.end(), [&](TColour c) { return c == Pixels_[0]; }))
+        Solid_ = Pixels_[0];
 }
 
 void TBitmap::Fill(const TRect& area, TColour c)
 {
     const TRect r = area.Intersect(Bounds());
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::fill(Row(y) + r.Left, Row(y) + r.Right, c);
+    if (r.IsEmpty())
+        return;
+    TColour* row = Row(r.Top) + r.Left;
+    const std::size_t width = std::size_t(r.Width()), stride = std::size_t(Width_);
+    for (int y = r.Top; y < r.Bottom; ++y, row += stride)
+        std::fill_n(row, width, c);
 }
 
 void TBitmap::Resize(int width, int height, TColour fill)
@@ -43,7 +56,10 @@ HBITMAP LoadBitmapA(const char* name)
     const TResourceEntry* res = FindResourceA(name ? name : "", "BITMAP");
     if (!res)
         return nullptr;
-    return DecodeBmp(res->Bytes()).release();
+    auto bitmap = DecodeBmp(res->Bytes());
+    if (bitmap)
+        bitmap->FindSolidColour();
+    return bitmap.release();
 }
 
 bool DeleteObject(HBITMAP bitmap)

@@ -3,6 +3,7 @@
 #include "base/gfx/Rect.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // 0xFFRRGGBB, the layout the window shows without conversion.
@@ -26,9 +27,24 @@ public:
     TRect Bounds() const { return {0, 0, Width_, Height_}; }
 
     TColour Pixel(int x, int y) const { return Pixels_[std::size_t(y) * std::size_t(Width_) + std::size_t(x)]; }
-    void SetPixel(int x, int y, TColour c) { Pixels_[std::size_t(y) * std::size_t(Width_) + std::size_t(x)] = c; }
-    TColour* Row(int y) { return Pixels_.data() + std::size_t(y) * std::size_t(Width_); }
+    void SetPixel(int x, int y, TColour c)
+    {
+        Solid_.reset();
+        Pixels_[std::size_t(y) * std::size_t(Width_) + std::size_t(x)] = c;
+    }
+    TColour* Row(int y)
+    {
+        Solid_.reset();
+        return Pixels_.data() + std::size_t(y) * std::size_t(Width_);
+    }
     const TColour* Row(int y) const { return Pixels_.data() + std::size_t(y) * std::size_t(Width_); }
+
+    // The one colour of every pixel, when the bitmap is known to be of one colour: so from
+    // its making with a fill until anything may write to it, or since FindSolidColour saw
+    // it so. Blits from such a bitmap are fills.
+    std::optional<TColour> SolidColour() const { return Solid_; }
+    // Looks at every pixel and remembers the colour when there is only one.
+    void FindSolidColour();
 
     void Fill(const TRect& area, TColour c);
     // Changes the size, keeping the pixels that still fit at their place; new area gets fill.
@@ -40,6 +56,7 @@ private:
     int Width_;
     int Height_;
     std::vector<TColour> Pixels_;
+    std::optional<TColour> Solid_;
 };
 
 using HBITMAP = TBitmap*;

@@ -1,60 +1,54 @@
 #include "platform/services/QtSoundPlayer.h"
 
-#include "base/resources/WaveImage.h"
+#include "platform/services/SoundOutput.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QMediaDevices>
-#include <QThread>
+#include <QDir>
+#include <QLibrary>
+#include <QProcess>
 
-TQtSoundPlayer::TQtSoundPlayer() = default;
+namespace {
 
-TQtSoundPlayer::~TQtSoundPlayer()
+// The sound module and its server check sit at a fixed place relative to the program, in
+// the build tree as once installed.
+QString SoundFile(const char* name)
 {
-    Stop();
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral(TOLVENN_SOUND_DIR "/") + QString::fromUtf8(name));
 }
 
-void TQtSoundPlayer::Stop()
+}  // namespace
+
+bool SoundServerAnswers()
 {
-    if (Sink_) {
-        Sink_->stop();
-        Sink_.reset();
+    return QProcess::execute(SoundFile("tolvenn_sound_check"), {}) == 0;
+}
+
+ISoundOutput* LoadSoundOutput()
+{
+    QLibrary module(SoundFile("tolvenn_sound.so"));
+    const auto entry = reinterpret_cast<TSoundOutputEntry>(module.resolve(kSoundOutputEntry));
+    return entry ? entry() : nullptr;
+}
+
+ISoundOutput* TQtSoundPlayer::Output()
+{
+    if (!Tried_ && QCoreApplication::instance()) {
+        Tried_ = true;
+        if (SoundServerAnswers())
+            Output_ = LoadSoundOutput();
     }
-    Buffer_.close();
+    return Output_;
 }
 
 bool TQtSoundPlayer::Play(const unsigned char* image, std::size_t size)
 {
-    const auto format = ParseWave({image, size});
-    if (!format || !QCoreApplication::instance())
-        return false;
-    Stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
-    QAudioFormat audio;
-    audio.setSampleRate(format->SampleRate);
-    audio.setChannelCount(format->Channels);
-    audio.setSampleFormat(format->BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    Samples_ = QByteArray(reinterpret_cast<const char*>(image + format->DataOffset), qsizetype(format->DataSize));
-    Buffer_.setBuffer(&Samples_);
-    Buffer_.open(QIODevice::ReadOnly);
-    Sink_ = std::make_unique<QAudioSink>(device, audio);
-    Sink_->start(&Buffer_);
-    return Sink_->error() == QAudio::NoError;
+    ISoundOutput* output = Output();
+    return output && output->Play(image, size);
 }
 
 void TQtSoundPlayer::Finish(int maxMilliseconds)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (Sink_ && Sink_->state() == QAudio::ActiveState && Buffer_.bytesAvailable() > 0 &&
-           clock.elapsed() < maxMilliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    Stop();
+    if (Output_)
+        Output_->Finish(maxMilliseconds);
 }

@@ -2,30 +2,23 @@
 
 #include "platform/services/Services.h"
 
-#include <QBuffer>
-#include <QByteArray>
+class ISoundOutput;
 
-#include <memory>
-
-class QAudioSink;
-
-// Plays wave images through the default audio output, one at a time. The player copies
-// each image, so a caller may release its own at once; with no output device it is silent.
+// Plays wave images, one at a time, through the sound module. The module, and with it the
+// toolkit's multimedia libraries, is loaded at the first sound, and only when a sound
+// server answers; without one, or without the module, every sound is silent. The output
+// copies each image, so a caller may release its own at once.
 class TQtSoundPlayer final : public ISoundService {
 public:
-    TQtSoundPlayer();
-    ~TQtSoundPlayer() override;
-
     bool Play(const unsigned char* image, std::size_t size) override;
     // Lets the sound playing now run to its end (at most maxMilliseconds), then stops.
     void Finish(int maxMilliseconds);
 
 private:
-    void Stop();
+    ISoundOutput* Output();
 
-    std::unique_ptr<QAudioSink> Sink_;
-    QByteArray Samples_;
-    QBuffer Buffer_;
+    bool Tried_ = false;
+    ISoundOutput* Output_ = nullptr;
 };
 
 // The default player, for the session to let its last sound finish before the program ends.

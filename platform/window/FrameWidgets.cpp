@@ -38,6 +38,18 @@ TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent)
     setMinimumSize(1, 1);
 }
 
+void TClientView::ShowAgain(const std::vector<TRect>& banded)
+{
+    const int zoom = Owner_ ? Owner_->Zoom() : 1;
+    Banded_.clear();
+    for (const TRect& r : banded)
+        Banded_.emplace_back(r.Left * zoom, r.Top * zoom, r.Width() * zoom, r.Height() * zoom);
+    // Already in the region's own banded form, so it is taken as it is.
+    QRegion region;
+    region.setRects(Banded_.data(), int(Banded_.size()));
+    update(region);
+}
+
 void TClientView::paintEvent(QPaintEvent* event)
 {
     // Pixels are copied as they are: scaling for a dense screen and zooming are by whole pixels.

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "base/gfx/Rect.h"
+
 #include <QMainWindow>
+#include <QRect>
 #include <QScrollBar>
 #include <QWidget>
+
+#include <vector>
 
 class TFrameWindow;
 class QMenuBar;
@@ -12,6 +17,9 @@ class TClientView : public QWidget {
 public:
     explicit TClientView(TFrameWindow* owner, QWidget* parent);
     void Detach() { Owner_ = nullptr; }
+    // Paints these parts of the picture again, in picture pixels: rectangles in bands, top
+    // to bottom, each band's left to right, not overlapping and not touching side by side.
+    void ShowAgain(const std::vector<TRect>& banded);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +32,7 @@ protected:
 private:
     void Report(QMouseEvent* event, bool doubleClick, bool release);
     TFrameWindow* Owner_;
+    std::vector<QRect> Banded_;  // kept for its storage
 };
 
 // The toolkit's top-level window: menu bar with the window menu, client view and scroll bars.

@@ -132,14 +132,13 @@ void TFrameWindow::EmbedInto(std::unique_ptr<THostWindow> host)
     Host_ = std::move(host);
 }
 
-void TFrameWindow::Present(const std::vector<TRect>& changed)
+void TFrameWindow::Present()
 {
-    if (!Frame_ || !IsWindow())
-        return;
-    QRegion region;
-    for (const TRect& r : changed)
-        region += QRect(r.Left * Zoom_, r.Top * Zoom_, r.Width() * Zoom_, r.Height() * Zoom_);
-    Frame_->View->update(region);
+    if (Frame_ && IsWindow()) {
+        Changes_.Rects(Shown_);
+        Frame_->View->ShowAgain(Shown_);
+    }
+    Changes_.Clear();
 }
 
 void TFrameWindow::SyncScrollBars()
@@ -167,6 +166,7 @@ void TFrameWindow::ClientResized(int width, int height)
     width = (width + Zoom_ - 1) / Zoom_;
     height = (height + Zoom_ - 1) / Zoom_;
     Picture_.Resize(width, height);
+    Changes_.Resize(width, height);
     if (Scroller)
         Scroller->SetPageSize(width, height);
     SendSize();

@@ -6,6 +6,7 @@
 #include "platform/window/Window.h"
 
 #include <memory>
+#include <vector>
 
 class TFrameWidget;
 class TClientView;
@@ -13,17 +14,19 @@ class THostWindow;
 
 // A top-level window with caption, sizing border, window menu and optional scroll bars.
 // Its client area shows a picture of client size that drawing contexts draw into; what
-// they change is shown again, and nothing else. Scrolling moves the picture and fills the
-// strip it uncovers with the background. With a zoom of N, each pixel of the picture shows
-// as N x N pixels of the screen: the client area, its size and mouse positions all count in
-// the picture's pixels, as they do with the whole-pixel scaling of a dense screen.
+// they change is shown again, and nothing else, as a few rectangles of whole tiles
+// however many were drawn. Scrolling moves the picture and fills the strip it uncovers
+// with the background. With a zoom of N, each pixel of the picture shows as N x N pixels
+// of the screen: the client area, its size and mouse positions all count in the picture's
+// pixels, as they do with the whole-pixel scaling of a dense screen.
 class TFrameWindow : public TWindow, public TDrawable {
 public:
     TFrameWindow(TWindow* parent, const char* title);
     ~TFrameWindow() override;
 
     TBitmap& Picture() override { return Picture_; }
-    void Present(const std::vector<TRect>& changed) override;
+    TDirtyArea* Changes() override { return &Changes_; }
+    void Present() override;
 
     TRect GetClientRect() const;
     QWidget* ClientWidget() const;
@@ -66,6 +69,8 @@ private:
     void SyncScrollBars();
 
     TBitmap Picture_;
+    TDirtyArea Changes_;
+    std::vector<TRect> Shown_;  // kept for its storage
     TMenu Menu_;
     TFrameWidget* Frame_ = nullptr;
     int Zoom_ = 1;

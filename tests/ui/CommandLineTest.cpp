@@ -190,6 +190,55 @@ TEST(CommandLine, UsageListsEveryOption)
 {
     const std::string usage = UsageText("tolvenn");
     for (const char* option : {"CAPACITY", "--seed", "--open", "--paused", "--mute", "--fullscreen", "--zoom", "--window-id",
-                               "XSCREENSAVER_WINDOW", "--root", "--lang", "--help", "--version"})
+                               "XSCREENSAVER_WINDOW", "--root", "--lang", "--speed MS", "1 (fast) to 500",
+                               "--run-for SECONDS", "--stats", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
+}
+
+TEST(CommandLine, SpeedRunForAndStatsAreOptionsNeverTheCapacity)
+{
+    const struct {
+        std::vector<std::string> Args;
+        int Capacity;
+        int TimerInterval;
+        int RunForSeconds;
+        bool Stats;
+    } cases[] = {
+        {{}, 0, 50, 0, false},
+        {{"800", "--speed", "1"}, 800, 1, 0, false},
+        {{"--speed", "1", "800"}, 800, 1, 0, false},
+        {{"--speed=500", "--run-for", "30", "--stats", "60"}, 60, 500, 30, true},
+        {{"-speed", "7", "-stats"}, 0, 7, 0, true},
+        {{"--run-for=1000000"}, 0, 50, 1000000, false},
+        {{"--stats", "--run-for", "5", "400", "--speed", "20"}, 400, 20, 5, true},
+    };
+    for (const auto& c : cases) {
+        const TCommandLine line = Read(c.Args);
+        SCOPED_TRACE(c.Args.empty() ? "(none)" : c.Args[0]);
+        ASSERT_EQ(line.Action, TCommandLine::TAction::Run) << line.Error;
+        EXPECT_EQ(line.Capacity, c.Capacity);
+        EXPECT_TRUE(line.Warning.empty());
+        EXPECT_EQ(line.TimerInterval, c.TimerInterval);
+        EXPECT_EQ(line.RunForSeconds, c.RunForSeconds);
+        EXPECT_EQ(line.Stats, c.Stats);
+    }
+}
+
+TEST(CommandLine, OutOfRangeOrMalformedOptionValuesAreOneLineErrors)
+{
+    const std::vector<std::string> cases[] = {
+        {"--speed", "0"},       {"--speed", "501"},    {"--speed=-5"},          {"--speed", "-5"},
+        {"--speed", "fast"},    {"--speed", "2.5"},    {"--speed", " 10"},      {"--speed"},
+        {"--speed="},           {"--run-for", "0"},    {"--run-for=1000001"},   {"--run-for", "1e3"},
+        {"300", "--run-for"},   {"--speed", "99999999999999"}, {"--stats=1"},
+        {"--speed", std::string(500, '9') + "\n"},
+    };
+    for (const auto& args : cases) {
+        const TCommandLine line = Read(args);
+        SCOPED_TRACE(args[0] + (args.size() > 1 ? " " + args[1] : std::string()));
+        EXPECT_EQ(line.Action, TCommandLine::TAction::Error);
+        EXPECT_EQ(line.Error.rfind("tolvenn: ", 0), 0u);
+        EXPECT_EQ(line.Error.find('\n'), std::string::npos);
+        EXPECT_LT(line.Error.size(), 300u);
+    }
 }

@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether a sound server answers, asked as the toolkit's multimedia library asks it: the
+// same client library, the same connect call.
+bool SoundServerAnswers();
