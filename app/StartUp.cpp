@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "app/StartUp.h"
 
 #include "app/CommandLine.h"

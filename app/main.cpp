@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // Start-up: read the command line, open the toolkit's session in the chosen language and
 // run the aquarium.
 

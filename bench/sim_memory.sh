@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Peak resident memory of tolvenn-sim where it could grow with the tank or the run, and
 # how soon it refuses an output it cannot write:
 #   1. --tank 16384x16384 --ticks 10 --state FILE    (no picture asked for)

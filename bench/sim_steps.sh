@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Creature steps per second of full headless runs with drawing, on a 1920x1100 tank (the
 # picture is only drawn when it is asked for, hence --png):
 #   tolvenn-sim --seed 1 --tank 1920x1100 --capacity 50  --ticks 200000 --png /dev/null

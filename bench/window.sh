@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # The window under Xvfb, at rest and at full load: ticks a second, processor use of the
 # program and of the X server, and resident memory; and, when xfishtank is installed, the
 # same figures for it at rest in the same run, with the ratio of the two.

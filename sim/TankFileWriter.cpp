@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "sim/TankFile.h"
 
 #include "sim/Catalogue.h"

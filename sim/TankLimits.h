@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The limits of a tank and the rule for its default capacity, shared by the window, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "sim/Tick.h"
 
 #include "creatures/Ikimono.h"

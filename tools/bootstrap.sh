@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing (Debian 12), builds, and then either runs the aquarium or
 # runs every test.
 #

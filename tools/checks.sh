@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Every check of `tools/bootstrap.sh test`, once the release build in build/ is made:
 #
 #   nogui     the Qt-free configuration (-DTOLVENN_GUI=OFF) in build-nogui/ and its tests

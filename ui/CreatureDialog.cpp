@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/CreatureDialog.h"
 
 #include "platform/window/ResponseTable.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "base/gfx/IconPicture.h"
 
 TBitmap DrawIcon(const std::vector<const TBitmap*>& pictures, int size)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "base/text/Quoted.h"
 
 #include "base/text/Utf8.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/dialogs/Controls.h"
 
 #include "base/text/Utf8.h"

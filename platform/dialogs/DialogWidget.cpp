@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/dialogs/DialogWidget.h"
 
 #include "platform/dialogs/Dialog.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/services/FileDialogs.h"
 
 #include "platform/window/Window.h"

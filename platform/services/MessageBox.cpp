@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/services/MessageBox.h"
 
 #include "platform/services/Services.h"

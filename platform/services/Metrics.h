@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 constexpr int SM_CXSCREEN = 0;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 constexpr unsigned SND_ASYNC = 0x0001;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // The sound module: plays wave images through the default audio output of the toolkit's
 // multimedia library. With no output device it is silent.
 

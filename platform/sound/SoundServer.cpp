@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/sound/SoundServer.h"
 
 #include <pulse/context.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Whether a sound server answers, asked as the toolkit's multimedia library asks it: the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/window/FrameWindow.h"
 
 #include "platform/window/FrameWidgets.h"

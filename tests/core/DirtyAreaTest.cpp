@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "base/gfx/DirtyArea.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "ScratchFolder.h"
 #include "tools/sim/OutputFile.h"
 #include "tools/sim/SimTool.h"

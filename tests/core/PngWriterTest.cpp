@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "base/gfx/PngWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "base/gfx/BmpCodec.h"
 #include "base/gfx/Palette.h"
 #include "base/resources/PixelMap.h"

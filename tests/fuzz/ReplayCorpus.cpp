@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // Without libFuzzer, a fuzz target runs once on every file of the folders (or files) it
 // is given, so that its corpus and every crash ever found are checked by each build.
 

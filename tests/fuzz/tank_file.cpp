@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // Feeds any bytes to the tank file reader. A refusal must be one message of one line that
 // names its line. What the reader accepts must format to a file that reads back as the same
 // state and formats the same again, and must open into a tank that can run a tick.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // What becomes of the text typed into the creature settings: the number fields are read
 // from their first bytes, the family name is cut to its field, and each value the dialog
 // writes back into its field reads back unchanged when OK is pressed again.

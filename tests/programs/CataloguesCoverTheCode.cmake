@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Every text the code marks for translation is translated in every catalogue: lupdate
 # reads the sources into copies of the catalogues, and a text it has to add comes out
 # unfinished. (The texts of the dialog templates and the species catalogue, which lupdate

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # The desktop entry, the metainfo and the build name the program by the same application
 # id, and the metainfo's newest release is the version being built.
 #   cmake -DAPP_ID=... -DVERSION=... -DRESOURCES=... -P DesktopFilesAgree.cmake

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # With no display at all the window program answers on one line before its toolkit
 # starts: a wrong command line with status 2, a right one with status 1.
 #   cmake -DPROGRAM=... -P ExitsWithoutDisplay.cmake

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 # Every long option a program's --help lists is in its man page, and the other way round,
 # so that an option added to one and not the other is caught.
 #   cmake -DPROGRAM=... -DMAN_PAGE=... -P ManPageMatchesHelp.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 """Screensaver mode, as an X screensaver uses it: makes a window of its own, runs
 `tolvenn --window-id ID` in it, checks that the tank's water and creatures appear inside
 that window, then ends the program once by destroying the window and once by SIGTERM, and

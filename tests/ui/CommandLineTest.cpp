@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "app/CommandLine.h"
 #include "platform/services/CommandLineParser.h"
 #include "sim/TankLimits.h"

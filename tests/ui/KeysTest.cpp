@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // The window's keys, pressed as a person would: F10 opens the window menu, F1 the About
 // box, Ctrl+Q closes through the same close command as the close box.
 

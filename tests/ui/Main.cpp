@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // The widget tests share one toolkit session on the offscreen platform.
 
 #include "platform/window/Application.h"

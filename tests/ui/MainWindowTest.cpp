@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "Aquarium.h"
 
 #include "base/gfx/IconPicture.h"

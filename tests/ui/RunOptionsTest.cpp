@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "Doubles.h"
 #include "app/CommandLine.h"
 #include "app/MyApp.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // The start-up path main() takes once the command line is read: the application builds
 // the window with its resources, sets it up and runs until the window menu closes it.
 // Under the sanitizer build LeakSanitizer checks, when the test process ends, that the

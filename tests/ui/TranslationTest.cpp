@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // Both catalogues are complete, English has no Japanese left in it, Japanese keeps the
 // original texts, and every dialog has room for its texts in both languages.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // Compiles the resource sources into a C++ table that the executables embed.
 // Pictures kept as text pixel maps become 4-bit bitmaps; cursors, dialog templates and
 // waves are checked and embedded as they are.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "tools/sim/OutputTarget.h"
 
 #include "base/text/Utf8.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 #include "tools/sim/Simulation.h"
 
 #include "base/gfx/PngWriter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // tolvenn-sim: the aquarium without a window, for checking and measuring it.
 
 #include "tools/sim/SimTool.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: The Tolvenn developers
+# SPDX-License-Identifier: MIT
 """Drives the real aquarium window under Xvfb as a restless user would, for a while.
 
 Random scoops and right clicks, typed input in the dialogs (huge, negative, empty, long

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Tolvenn developers
+// SPDX-License-Identifier: MIT
+
 // wavegen: synthesises Tolvenn's two sound effects as complete RIFF WAVE images.
 //
 //   wavegen sui OUTFILE   watery swish with bubbles, 16-bit mono, 22016 samples
