@@ -10,6 +10,8 @@
 #include "sim/Census.h"
 #include "sim/Tank.h"
 
+#include "ProgramRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -121,24 +123,13 @@ TEST(RunOptions, TheProgramClosesByItselfAndPrintsItsStatsLine)
         {{"--speed", "0"}, 2, R"(tolvenn: --speed takes a whole number from 1 to 500, not .0.)"},
         {{"--run-for", "0", "--stats"}, 2, R"(tolvenn: --run-for takes a whole number from 1 to 1000000, not .0.)"},
     };
-    QTemporaryDir runtime;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Args.join(' ').toStdString());
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        program.setProcessEnvironment(environment);
-        program.start(TOLVENN_PROGRAM, c.Args);
-        if (!program.waitForFinished(30000)) {
-            program.kill();
-            program.waitForFinished();
-            ADD_FAILURE() << "the program did not end";
+        const std::optional<TProgramRun> run = RunProgram(c.Args);
+        if (!run)
             continue;
-        }
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), c.Exit);
-        const std::string said = program.readAllStandardError().toStdString();
+        EXPECT_EQ(run->ExitCode, c.Exit);
+        const std::string& said = run->Said;
         EXPECT_TRUE(std::regex_search(said, std::regex(std::string("(^|\n)") + c.Says + "\n"))) << said;
     }
 }

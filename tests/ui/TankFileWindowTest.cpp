@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "Aquarium.h"
+#include "ProgramRun.h"
 
 #include "app/StartUp.h"
 #include "sim/TankLimits.h"
@@ -422,20 +423,11 @@ TEST(TankFileWindow, AFileThatCannotBeOpenedAtStartUpEndsTheProgramWithOneLine)
         QStringList args;
         for (const std::string& arg : c.Args)
             args << QString::fromStdString(arg);
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", scratch.Dir.path());  // private, as the toolkit wants it
-        program.setProcessEnvironment(environment);
-        program.start(TOLVENN_PROGRAM, args);
-        if (!program.waitForFinished(30000)) {
-            program.kill();
-            program.waitForFinished();
-            ADD_FAILURE() << "the program did not end";
+        const std::optional<TProgramRun> run = RunProgram(args);
+        if (!run)
             continue;
-        }
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), c.Exit);
-        const std::string said = program.readAllStandardError().toStdString();
+        EXPECT_EQ(run->ExitCode, c.Exit);
+        const std::string& said = run->Said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_EQ(said.back(), '\n');
         EXPECT_NE(said.find(c.Says), std::string::npos) << said;
