@@ -3,7 +3,7 @@
 
 #include "sim/Catalogue.h"
 
-#include "creatures/Species.h"
+#include "creatures/Kinds.h"
 #include "sim/SpriteSet.h"
 #include "sim/Tank.h"
 #include "sim/TankWindow.h"

@@ -10,7 +10,7 @@
 #include "sim/Tank.h"
 #include "ui/Placement.h"
 #include "ui/PopulationGraph.h"
-#include "ui/SpeciesLook.h"
+#include "ui/CreatureLooks.h"
 #include "ui/Texts.h"
 
 #include <QCoreApplication>

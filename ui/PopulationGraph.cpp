@@ -4,7 +4,7 @@
 #include "ui/PopulationGraph.h"
 
 #include "sim/CensusHistory.h"
-#include "ui/SpeciesLook.h"
+#include "ui/CreatureLooks.h"
 #include "ui/Texts.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "TestTank.h"
 
-#include "creatures/Species.h"
+#include "creatures/Kinds.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "platform/dialogs/Dialog.h"
 #include "platform/services/Translations.h"
 #include "sim/Catalogue.h"
-#include "ui/SpeciesLook.h"
+#include "ui/CreatureLooks.h"
 
 #include <gtest/gtest.h>
 

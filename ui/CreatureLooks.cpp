@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Tolvenn developers
 // SPDX-License-Identifier: MIT
 
-#include "ui/SpeciesLook.h"
+#include "ui/CreatureLooks.h"
 
 #include "platform/services/QtImage.h"
 #include "sim/Catalogue.h"
