@@ -36,6 +36,7 @@ protected:
     {
         TCommandLine line = ReadCommandLine({"tolvenn", "--seed", "2024", "--paused", "400"});
         PrepareTank(a.Tank, line, 1024, 788, 1);
+        a.Window.reset();  // one window at a time holds the tank's bitmaps
         a.Window = std::make_unique<TMyWindow>(a.Tank, line);
         ASSERT_TRUE(a.Open());
         for (int i = 0; i < ticks; ++i)

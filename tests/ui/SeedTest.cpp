@@ -39,6 +39,7 @@ TEST(Seed, TheGivenSeedMakesTheHeadlessToolsFoundersAndRun)
     TAquarium a;
     PrepareTank(a.Tank, line, 1024, 788, 1);
     EXPECT_EQ(a.Tank.Seed, 4000000000u);
+    a.Window.reset();  // one window at a time holds the tank's bitmaps
     a.Window = std::make_unique<TMyWindow>(a.Tank, line);
     a.Window->Sui = TWaveSound::Load("sui");
     ASSERT_TRUE(a.Open());
