@@ -29,7 +29,10 @@ from Xlib import X, display as xdisplay, error as xerror
 from Xlib.protocol import event as xevent
 
 MAIN_TITLE = "Tolvenn"
-DIALOG_TITLES = ("生き物設定", "SPEED", "ABOUT")
+# The modal dialogs the soak can meet, by their captions in either language (the original
+# texts, and their English translations).
+DIALOG_TITLES = ("生き物設定", "SPEED", "ABOUT", "Creature settings", "Speed", "About Tolvenn",
+                 "Open tank", "Save tank", "水槽を開く", "水槽を保存")
 # Every wait has a bound, so that nothing here can hang a CI job.
 COMMAND_TIMEOUT = 20
 START_TIMEOUT = 60
