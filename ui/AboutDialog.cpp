@@ -3,10 +3,10 @@
 
 #include "ui/AboutDialog.h"
 
-#include <QCoreApplication>
+#include "ui/Texts.h"
 
 void TAboutDlg::SetupWindow()
 {
     TDialog::SetupWindow();
-    SeedText.SetText(QCoreApplication::translate("Tolvenn", "Seed %1").arg(Seed_).toUtf8().constData());
+    SeedText.SetText(TTexts::tr("Seed %1").arg(Seed_).toUtf8().constData());
 }

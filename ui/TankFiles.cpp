@@ -8,27 +8,22 @@
 #include "platform/services/Services.h"
 #include "sim/SavedTank.h"
 #include "sim/TankFile.h"
+#include "ui/Texts.h"
 
-#include <QCoreApplication>
 
 namespace {
 
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("Tolvenn", text);
-}
-
 std::string Choose(TWindow& owner, TFileDialogRequest::TKind kind, const char* caption, const std::string& path)
 {
-    return Services().FileDialogs->Choose(&owner, {kind, Translated(caption).toStdString(),
-                                                   Translated(QT_TRANSLATE_NOOP("Tolvenn", "Tolvenn tanks (*.tank)")).toStdString(), "tank", path});
+    return Services().FileDialogs->Choose(&owner, {kind, TTexts::tr(caption).toStdString(),
+                                                   TTexts::tr(QT_TRANSLATE_NOOP("Tolvenn", "Tolvenn tanks (*.tank)")).toStdString(), "tank", path});
 }
 
 // `what` holds %1 for the file and %2 for the reason.
 void Report(TWindow& owner, const char* what, const std::string& path, const std::string& error)
 {
     const std::string text =
-        Translated(what).arg(QString::fromStdString(path), QString::fromStdString(error)).toStdString();
+        TTexts::tr(what).arg(QString::fromStdString(path), QString::fromStdString(error)).toStdString();
     MessageBoxA(&owner, text.c_str(), "Tolvenn", MB_OK);
 }
 
@@ -70,7 +65,7 @@ bool RestoreTankOrSay(TWindow& owner, TTankWindow& tankWindow, const TSavedTank&
 {
     if (RestoreTank(saved, tankWindow))
         return true;
-    const std::string text = Translated(QT_TRANSLATE_NOOP("Tolvenn", "There is not enough memory to open the tank."))
+    const std::string text = TTexts::tr(QT_TRANSLATE_NOOP("Tolvenn", "There is not enough memory to open the tank."))
                                  .toStdString();
     MessageBoxA(&owner, text.c_str(), "Tolvenn", MB_OK);
     return false;

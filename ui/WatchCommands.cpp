@@ -5,7 +5,7 @@
 
 #include "platform/window/FrameWindow.h"
 
-#include <QCoreApplication>
+#include "ui/Texts.h"
 
 namespace {
 
@@ -27,10 +27,6 @@ constexpr TEntry kEntries[] = {
     {kFullScreenCommand, QT_TRANSLATE_NOOP("Tolvenn", "Full screen"), "F11"},
 };
 
-std::string Translated(const char* text)
-{
-    return QCoreApplication::translate("Tolvenn", text).toStdString();
-}
 
 }  // namespace
 
@@ -42,7 +38,7 @@ void AddWatchCommands(TFrameWindow& window, int maxZoom)
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        std::string text = Translated(entry.Text);
+        std::string text = TTexts::tr(entry.Text).toStdString();
         if (*entry.Key) {
             (text += '\t') += entry.Key;
             window.AddCommandKey(entry.Key, entry.Command);
@@ -51,12 +47,12 @@ void AddWatchCommands(TFrameWindow& window, int maxZoom)
     }
     for (int zoom = 1; zoom <= maxZoom; ++zoom)
         AppendMenuA(menu, MF_STRING, kZoomCommand + unsigned(zoom) - 1,
-                    QCoreApplication::translate("Tolvenn", "Zoom %1×").arg(zoom).toStdString().c_str());
+                    TTexts::tr("Zoom %1×").arg(zoom).toStdString().c_str());
 }
 
 std::string Caption(const std::string& title, bool paused)
 {
     if (!paused)
         return title;
-    return QCoreApplication::translate("Tolvenn", "%1 (paused)").arg(QString::fromStdString(title)).toStdString();
+    return TTexts::tr("%1 (paused)").arg(QString::fromStdString(title)).toStdString();
 }
