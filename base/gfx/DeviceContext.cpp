@@ -44,23 +44,26 @@ long long FirstReaching(long long k, int s, int d)
     return (k * d + s - 1) / s;
 }
 
-// One axis of a transfer: the destination pixels [First, Last) that lie inside the
-// clipped area and take their pixel from inside the source bitmap.
-struct TSpan {
-    int First;
-    int Last;
-    bool IsEmpty() const { return First >= Last; }
+struct TTransfer {
+    TBitmap& To;
+    const TBitmap& From;
+    int X, Y, W, H, SX, SY, SW, SH;
 };
 
-TSpan Covered(int areaFirst, int areaLast, int at, int size, int sourceAt, int sourceSize, int sourceExtent)
+// The part of the clipped area whose pixels a scaling transfer takes from inside the
+// source bitmap.
+TRect Covered(const TRect& area, const TTransfer& t)
 {
-    const long long first = at + FirstReaching(-(long long)sourceAt, sourceSize, size);
-    const long long last = at + FirstReaching((long long)sourceExtent - sourceAt, sourceSize, size);
-    return {int(std::max<long long>(areaFirst, first)), int(std::min<long long>(areaLast, last))};
+    const long long left = t.X + FirstReaching(-(long long)t.SX, t.SW, t.W);
+    const long long right = t.X + FirstReaching((long long)t.From.Width() - t.SX, t.SW, t.W);
+    const long long top = t.Y + FirstReaching(-(long long)t.SY, t.SH, t.H);
+    const long long bottom = t.Y + FirstReaching((long long)t.From.Height() - t.SY, t.SH, t.H);
+    return {int(std::max<long long>(area.Left, left)), int(std::max<long long>(area.Top, top)),
+            int(std::min<long long>(area.Right, right)), int(std::min<long long>(area.Bottom, bottom))};
 }
 
 // The source offsets t * s / d (rounded down) for t = t0, t0 + 1, ...: divisions only to
-// start, and none for the usual unclipped transfer at the same size.
+// start, and none on an axis that keeps its size.
 class TSourceSteps {
 public:
     TSourceSteps(long long t0, int s, int d)
@@ -87,39 +90,34 @@ private:
     long long Whole_, Part_, D_, Quotient_, Remainder_;
 };
 
-struct TTransfer {
-    TBitmap& To;
-    const TBitmap& From;
-    int X, Y, W, H, SX, SY, SW, SH;
-};
-
-void CopyRows(const TTransfer& t, TSpan columns, TSpan rows)
+// A transfer at the same size onto `covered`; most creature drawings are a few pixels a
+// row, so the rows are walked by their strides alone.
+void CopyBlock(const TTransfer& t, const TRect& covered)
 {
-    TSourceSteps sourceRow(rows.First - t.Y, t.SH, t.H);
-    const int shift = t.SX - t.X;
-    const int n = columns.Last - columns.First;
-    TColour* out = t.To.Row(rows.First) + columns.First;
-    for (int dy = rows.First; dy < rows.Last; ++dy, out += t.To.Width()) {
-        const TColour* in = t.From.Row(t.SY + sourceRow.Next()) + columns.First + shift;
+    const int n = covered.Width();
+    const std::size_t toStride = std::size_t(t.To.Width()), fromStride = std::size_t(t.From.Width());
+    TColour* out = t.To.Row(covered.Top) + covered.Left;
+    const TColour* in = t.From.Row(t.SY + (covered.Top - t.Y)) + (t.SX + (covered.Left - t.X));
+    for (int y = covered.Top; y < covered.Bottom; ++y, out += toStride, in += fromStride) {
         // Sprite rows are short: a plain loop beats a library call per row.
         for (int i = 0; i < n; ++i)
             out[i] = in[i];
     }
 }
 
-void StretchRows(const TTransfer& t, TSpan columns, TSpan rows)
+void StretchRows(const TTransfer& t, const TRect& covered)
 {
     // The source column of each destination column, a slice of columns at a time.
     constexpr int kSlice = 256;
     int sourceColumn[kSlice];
-    TSourceSteps column(columns.First - t.X, t.SW, t.W);
-    for (int slice = columns.First; slice < columns.Last; slice += kSlice) {
-        const int n = std::min(kSlice, columns.Last - slice);
+    TSourceSteps column(covered.Left - t.X, t.SW, t.W);
+    for (int slice = covered.Left; slice < covered.Right; slice += kSlice) {
+        const int n = std::min(kSlice, covered.Right - slice);
         for (int i = 0; i < n; ++i)
             sourceColumn[i] = t.SX + column.Next();
-        TSourceSteps sourceRow(rows.First - t.Y, t.SH, t.H);
-        TColour* out = t.To.Row(rows.First) + slice;
-        for (int dy = rows.First; dy < rows.Last; ++dy, out += t.To.Width()) {
+        TSourceSteps sourceRow(covered.Top - t.Y, t.SH, t.H);
+        TColour* out = t.To.Row(covered.Top) + slice;
+        for (int dy = covered.Top; dy < covered.Bottom; ++dy, out += t.To.Width()) {
             const TColour* in = t.From.Row(t.SY + sourceRow.Next());
             for (int i = 0; i < n; ++i)
                 out[i] = in[sourceColumn[i]];
@@ -182,16 +180,15 @@ bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
     if (area.IsEmpty())
         return true;
 
-    const TSpan columns = Covered(area.Left, area.Right, x, w, sx, sw, from->Width());
-    const TSpan rows = Covered(area.Top, area.Bottom, y, h, sy, sh, from->Height());
-    if (!columns.IsEmpty() && !rows.IsEmpty()) {
-        const TTransfer transfer{*to, *from, x, y, w, h, sx, sy, sw, sh};
+    const TTransfer transfer{*to, *from, x, y, w, h, sx, sy, sw, sh};
+    const TRect covered = Covered(area, transfer);
+    if (!covered.IsEmpty()) {
         if (const auto colour = from->SolidColour())
-            to->Fill({columns.First, rows.First, columns.Last, rows.Last}, *colour);
-        else if (sw == w)
-            CopyRows(transfer, columns, rows);
+            to->Fill(covered, *colour);
+        else if (sw == w && sh == h)
+            CopyBlock(transfer, covered);
         else
-            StretchRows(transfer, columns, rows);
+            StretchRows(transfer, covered);
     }
     if (dst->Changes)
         dst->Changes->Add(area);
