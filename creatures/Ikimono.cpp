@@ -69,9 +69,13 @@ TStepResult TIKIMONO::Step()
         return STEP_LIVE;
     if (RemainingLife <= 0)
         return STEP_DIE;
-    Erase();
+    // The old picture is wiped just before the new one is drawn, and only where the new
+    // one does not cover it: the same pixels as wiping it all first, with fewer writes.
+    TRect before;
+    Uncovered_ = DrawnArea(before) ? before : TRect{};
     Advance();
     Show();
+    EraseUncovered(TRect{});
     --RemainingLife;
     AfterMove();
     return Breeds() ? STEP_BREED : STEP_LIVE;

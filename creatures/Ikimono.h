@@ -102,6 +102,10 @@ private:
     // must still read ClosingFlag while the window itself is going away.
     TWorld& World_;
     HBITMAP Shown_ = nullptr;
+    // The area a step's old picture covers, waiting to be wiped.
+    TRect Uncovered_;
 
     void Blit(HBITMAP source, const TRect& area);
+    // Wipes what waits to be wiped, except where kept lies, and forgets it.
+    void EraseUncovered(const TRect& kept);
 };

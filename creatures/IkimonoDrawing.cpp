@@ -4,6 +4,7 @@
 #include "creatures/Ikimono.h"
 
 #include <climits>
+#include <utility>
 
 bool TIKIMONO::DrawnArea(TRect& area) const
 {
@@ -54,8 +55,25 @@ void TIKIMONO::DrawBitmap(HBITMAP bitmap)
         ++Age;
     Shown_ = bitmap;
     TRect area;
-    if (DrawnArea(area))
+    const bool shown = DrawnArea(area);
+    // A frame smaller than the creature leaves part of its area as it was.
+    const bool covers = shown && bitmap && bitmap->Width() >= Width && bitmap->Height() >= Height;
+    EraseUncovered(covers ? area : TRect{});
+    if (shown)
         Blit(bitmap, area);
+}
+
+void TIKIMONO::EraseUncovered(const TRect& kept)
+{
+    const TRect old = std::exchange(Uncovered_, TRect{});
+    if (old.IsEmpty() || !World_.WindowDC)
+        return;
+    // The blank bitmap is one colour and larger than any creature, so erasing is a fill.
+    const HBITMAP blank = World_.BlankBitmap;
+    if (blank && blank->SolidColour() && blank->Width() >= Width && blank->Height() >= Height)
+        FillOutside(World_.WindowDC, old, kept, *blank->SolidColour());
+    else
+        Blit(blank, old);
 }
 
 void TIKIMONO::Blit(HBITMAP source, const TRect& area)

@@ -195,6 +195,18 @@ bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
     return true;
 }
 
+bool FillOutside(HDC dst, const TRect& area, const TRect& kept, TColour colour)
+{
+    TBitmap* to = dst ? dst->Target() : nullptr;
+    if (!to)
+        return false;
+    const TRect clipped = area.Intersect(to->Bounds());
+    ForEachPartOutside(clipped, kept, [&](const TRect& part) { to->Fill(part, colour); });
+    if (dst->Changes)
+        dst->Changes->Add(clipped);
+    return true;
+}
+
 bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, std::uint32_t rop)
 {
     return StretchBlt(dst, x, y, w, h, src, sx, sy, w, h, rop);

@@ -184,6 +184,35 @@ TEST(StretchBltEquivalence, MatchesThePixelByPixelTransfer)
     }
 }
 
+// Erasing only what the next drawing leaves uncovered must leave the same pixels as erasing
+// everything first: rectangles apart, touching, overlapping on each side, one inside the
+// other, empty and hanging off the picture.
+TEST(FillOutside, EqualsFillingAllThenDrawingWhatIsKept)
+{
+    std::mt19937 random(20261210);
+    auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto anyRect = [&] {
+        const int left = between(-8, 40), top = between(-8, 40);
+        return TRect{left, top, left + between(-2, 30), top + between(-2, 30)};
+    };
+    const TBitmap start = Pattern(40, 36);
+    for (int round = 0; round < 3000; ++round) {
+        const TRect area = anyRect(), kept = anyRect();
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        TBitmap expected = start, got = start;
+        expected.Fill(area, RGB(1, 2, 3));
+        expected.Fill(kept, RGB(7, 8, 9));
+        {
+            HDC dc = CreateCompatibleDC(nullptr);
+            SelectObject(dc, &got);
+            ASSERT_TRUE(FillOutside(dc, area, kept, RGB(1, 2, 3)));
+            DeleteDC(dc);
+        }
+        got.Fill(kept, RGB(7, 8, 9));
+        ASSERT_TRUE(SamePixels(got, expected));
+    }
+}
+
 TEST(StretchBltEquivalence, ExtremeOffsetsAndSizesStayInside)
 {
     TBitmap source = Pattern(16, 16);
