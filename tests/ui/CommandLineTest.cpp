@@ -74,7 +74,7 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingElse)
 
 TEST(CommandLine, WarningsQuoteWhatWasTypedOnOneShortLine)
 {
-    const TCommandLine line = Read({std::string(5000, '7') + "\n\x1b[2J"});
+    const TCommandLine line = Read({std::string(5000, '7').append("\n\x1b[2J")});
     EXPECT_EQ(line.Warning.find('\n'), std::string::npos);
     EXPECT_LT(line.Warning.size(), 300u);
     EXPECT_NE(Read({"1\n2"}).Warning.find("\\n"), std::string::npos);
