@@ -4,10 +4,23 @@
 #include "platform/window/Window.h"
 
 #include <QCursor>
+#include <QObject>
+#include <QTimerEvent>
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+class TWindow::TTimerTarget final : public QObject {
+public:
+    explicit TTimerTarget(TWindow& owner) : Owner_(owner) {}
+
+protected:
+    void timerEvent(QTimerEvent* event) override { Owner_.DeliverTimer(event->timerId()); }
+
+private:
+    TWindow& Owner_;
+};
 
 TWindow::TWindow(TWindow* parent, const char* title) : Parent(parent), Title(title ? title : "") {}
 
@@ -89,7 +102,7 @@ void TWindow::ReleaseWidget(bool now)
     if (!Widget_)
         return;
     for (const auto& [id, timer] : Timers_)
-        Widget_->killTimer(timer.ToolkitId);
+        TimerTarget_->killTimer(timer.ToolkitId);
     Timers_.clear();
     DetachWidget();
     QWidget* widget = std::exchange(Widget_, nullptr);
@@ -117,7 +130,9 @@ bool TWindow::StartTimer(unsigned id, unsigned milliseconds)
     if (!Widget_)
         return false;
     StopTimer(id);
-    const int toolkitId = Widget_->startTimer(int(milliseconds), Qt::PreciseTimer);
+    if (!TimerTarget_)
+        TimerTarget_ = std::make_unique<TTimerTarget>(*this);
+    const int toolkitId = TimerTarget_->startTimer(int(milliseconds), Qt::PreciseTimer);
     if (toolkitId == 0)
         return false;
     Timers_[id] = {toolkitId, milliseconds};
@@ -129,8 +144,7 @@ bool TWindow::StopTimer(unsigned id)
     const auto found = Timers_.find(id);
     if (found == Timers_.end())
         return false;
-    if (Widget_)
-        Widget_->killTimer(found->second.ToolkitId);
+    TimerTarget_->killTimer(found->second.ToolkitId);
     Timers_.erase(found);
     return true;
 }

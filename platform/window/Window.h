@@ -8,6 +8,7 @@
 #include "platform/window/Messages.h"
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QWidget;
@@ -93,7 +94,11 @@ protected:
 
 private:
     friend class TApplication;
+    class TTimerTarget;
     QWidget* Widget_ = nullptr;
+    // Receives the toolkit timers: a plain object, so that a tick passes none of the
+    // filters and layouts that every event of a window passes.
+    std::unique_ptr<TTimerTarget> TimerTarget_;
     TWindowClass Class_;
     struct TTimer {
         int ToolkitId;
