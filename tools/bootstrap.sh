@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-qpa-plugins libgtest-dev libxcb1-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-qpa-plugins libgtest-dev libxcb1-dev libxcb-shm0-dev
           zlib1g-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb python3-xlib time)
 # The translations (Qt Linguist tools, Qt's own catalogues) and the Wayland platform.
 packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland)

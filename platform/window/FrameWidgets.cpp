@@ -6,6 +6,7 @@
 #include "platform/services/QtImage.h"
 #include "platform/window/FrameWindow.h"
 #include "platform/window/Messages.h"
+#include "platform/window/X11Surface.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
-#include <QTimerEvent>
 
 namespace {
 
@@ -34,16 +34,49 @@ unsigned Keys(const QMouseEvent* event)
 
 }  // namespace
 
-TClientView::TClientView(TFrameWindow* owner, QWidget* parent) : QWidget(parent), Owner_(owner)
+TClientView::TClientView(TFrameWindow* owner, QWidget* parent)
+    : QWidget(parent), Owner_(owner), OnX11_(X11Connection() != nullptr)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (OnX11_) {
+        // A window of its own that the toolkit neither buffers nor paints.
+        setAttribute(Qt::WA_DontCreateNativeAncestors);
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
+    }
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(1, 1);
+}
+
+TClientView::~TClientView() = default;
+
+QPaintEngine* TClientView::paintEngine() const
+{
+    return OnX11_ ? nullptr : QWidget::paintEngine();
+}
+
+TX11Surface* TClientView::Surface()
+{
+    if (!OnX11_ || !testAttribute(Qt::WA_WState_Created))
+        return nullptr;
+    // A widget's window may be made anew, when it moves to another parent say.
+    if (!Surface_ || Surface_->Window() != std::uint32_t(winId()))
+        Surface_ = TX11Surface::For(*this);
+    return Surface_.get();
 }
 
 void TClientView::ShowAgain(const std::vector<TRect>& banded)
 {
     const int zoom = Owner_ ? Owner_->Zoom() : 1;
+    if (OnX11_) {
+        TX11Surface* surface = isVisible() ? Surface() : nullptr;
+        if (surface && Owner_) {
+            for (const TRect& r : banded)
+                surface->Put(Owner_->Picture(), r, zoom);
+            surface->Flush();
+        }
+        return;
+    }
     Banded_.clear();
     for (const TRect& r : banded)
         Banded_.emplace_back(r.Left * zoom, r.Top * zoom, r.Width() * zoom, r.Height() * zoom);
@@ -58,6 +91,11 @@ void TClientView::paintEvent(QPaintEvent* event)
     // Pixels are copied as they are: scaling for a dense screen and zooming are by whole pixels.
     if (!Owner_)
         return;
+    if (OnX11_) {
+        if (TX11Surface* surface = Surface())
+            PutExposed(*surface, event->region());
+        return;
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const int zoom = Owner_->Zoom();
@@ -75,6 +113,21 @@ void TClientView::paintEvent(QPaintEvent* event)
             for (const QRect& outside : QRegion(rect).subtracted(inside))
                 painter.fillRect(outside, QColor(0, 255, 255));
     }
+}
+
+void TClientView::PutExposed(TX11Surface& surface, const QRegion& exposed)
+{
+    const int zoom = Owner_->Zoom();
+    const TBitmap& picture = Owner_->Picture();
+    const TRect shown{0, 0, picture.Width() * zoom, picture.Height() * zoom};
+    for (const QRect& e : exposed) {
+        // The picture's pixels that the exposed window pixels show; past its edge, water.
+        const TRect rect{e.left() / zoom, e.top() / zoom, e.right() / zoom + 1, e.bottom() / zoom + 1};
+        surface.Put(picture, rect, zoom);
+        const TRect window{e.left(), e.top(), e.right() + 1, e.bottom() + 1};
+        ForEachPartOutside(window, shown, [&](const TRect& part) { surface.Fill(part, kBackgroundColour); });
+    }
+    surface.Flush();
 }
 
 void TClientView::resizeEvent(QResizeEvent*)
@@ -171,8 +224,3 @@ void TFrameWidget::Detach()
         shortcut->setEnabled(false);
 }
 
-void TFrameWidget::timerEvent(QTimerEvent* event)
-{
-    if (Owner_)
-        Owner_->DeliverTimer(event->timerId());
-}

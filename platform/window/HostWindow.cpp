@@ -3,6 +3,8 @@
 
 #include "platform/window/HostWindow.h"
 
+#include "platform/window/X11Surface.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QPointer>
@@ -12,16 +14,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-
-namespace {
-
-xcb_connection_t* Connection()
-{
-    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-}  // namespace
 
 // Sees the host's own events before the toolkit does.
 class THostWindow::TWatch final : public QAbstractNativeEventFilter {
@@ -67,7 +59,7 @@ THostWindow::~THostWindow() = default;
 
 std::unique_ptr<THostWindow> THostWindow::Find(std::uint64_t id)
 {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = X11Connection();
     if (!connection || id == 0 || id > UINT32_MAX)
         return nullptr;
     xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, xcb_drawable_t(id)), nullptr);
@@ -80,7 +72,7 @@ std::unique_ptr<THostWindow> THostWindow::Find(std::uint64_t id)
 
 std::unique_ptr<THostWindow> THostWindow::Root()
 {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = X11Connection();
     if (!connection)
         return nullptr;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -89,7 +81,7 @@ std::unique_ptr<THostWindow> THostWindow::Root()
 
 void THostWindow::Adopt(QWidget* widget)
 {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = X11Connection();
     if (!connection || !widget)
         return;
     // Told of the host's size changes and of its end.
