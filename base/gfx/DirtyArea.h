@@ -13,7 +13,7 @@
 // changed area comes back as a few rectangles that cover every changed pixel.
 class TDirtyArea {
 public:
-    static constexpr int kTile = 16;
+    static constexpr int kTile = 8;
 
     // Fits the grid to a picture of this size and forgets what was noted.
     void Resize(int width, int height);

@@ -89,8 +89,8 @@ TEST(DirtyArea, RowsWithTheSameColumnsShareOneBand)
 {
     constexpr int T = TDirtyArea::kTile;
     TDirtyArea dirty;
-    dirty.Resize(9 * T + 12, 6 * T + 8);
-    dirty.Add({3, 3, 9, 4 * T - 1});                        // column 0, rows 0 to 3
+    dirty.Resize(9 * T + T - 4, 6 * T + T / 2);
+    dirty.Add({3, 3, T - 1, 4 * T - 1});                     // column 0, rows 0 to 3
     dirty.Add({6 * T + 1, T + 2, 7 * T, 3 * T + 1});        // column 6, rows 1 to 3
     dirty.Add({9 * T + 2, 5 * T + 5, 20 * T, 20 * T});      // column 9, rows 5 and 6, clipped
     std::vector<TRect> shown{{1, 2, 3, 4}};
@@ -98,7 +98,7 @@ TEST(DirtyArea, RowsWithTheSameColumnsShareOneBand)
     EXPECT_EQ(shown, (std::vector<TRect>{{0, 0, T, T},
                                          {0, T, T, 4 * T},
                                          {6 * T, T, 7 * T, 4 * T},
-                                         {9 * T, 5 * T, 9 * T + 12, 6 * T + 8}}));
+                                         {9 * T, 5 * T, 9 * T + T - 4, 6 * T + T / 2}}));
 }
 
 TEST(DirtyArea, RunsCrossWordBoundariesAndReachTheRightEdge)
