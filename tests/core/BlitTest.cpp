@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "base/gfx/DeviceContext.h"
+#include "tests/core/Pattern.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,6 @@ namespace {
 TColour Origin(int x, int y)
 {
     return RGB(x, y, 200);
-}
-
-TBitmap Pattern(int width, int height)
-{
-    TBitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            b.SetPixel(x, y, Origin(x, y));
-    return b;
 }
 
 // A memory context drawing into `target`, another reading from `source`.
@@ -54,7 +46,7 @@ class StretchSizes : public testing::TestWithParam<TStretch> {};
 TEST_P(StretchSizes, NearestNeighbourPicksTheseSourcePixels)
 {
     const TStretch& s = GetParam();
-    TBitmap source = Pattern(s.SourceSize, s.SourceSize);
+    TBitmap source = Pattern(s.SourceSize, s.SourceSize, Origin);
     TBitmap target(40, 40);
     TBlitPair dc(target, source);
     ASSERT_TRUE(StretchBlt(dc.To, 2, 3, s.DrawnSize, s.DrawnSize, dc.From, 0, 0, s.SourceSize, s.SourceSize, SRCCOPY));
@@ -86,7 +78,7 @@ class BitBltClipping : public testing::TestWithParam<TClip> {};
 TEST_P(BitBltClipping, CopiesOnlyWhatFallsInsideTheTarget)
 {
     const TClip& c = GetParam();
-    TBitmap source = Pattern(16, 16);
+    TBitmap source = Pattern(16, 16, Origin);
     TBitmap target(20, 20);
     TBlitPair dc(target, source);
     EXPECT_TRUE(BitBlt(dc.To, c.X, c.Y, 16, 16, dc.From, 0, 0, SRCCOPY));
@@ -105,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Places, BitBltClipping,
 
 TEST(StretchBltClipping, ScalesFromTheUnclippedRectangle)
 {
-    TBitmap source = Pattern(16, 16);
+    TBitmap source = Pattern(16, 16, Origin);
     TBitmap target(20, 20);
     TBlitPair dc(target, source);
     StretchBlt(dc.To, -4, 16, 8, 8, dc.From, 0, 0, 16, 16, SRCCOPY);
@@ -148,8 +140,8 @@ TEST(StretchBltEquivalence, MatchesThePixelByPixelTransfer)
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     for (int round = 0; round < 4000; ++round) {
         const bool wide = round % 10 == 0;
-        TBitmap source = Pattern(between(1, 70), between(1, 70));
-        TBitmap start = Pattern(wide ? between(300, 700) : between(1, 90), between(1, 90));
+        TBitmap source = Pattern(between(1, 70), between(1, 70), Origin);
+        TBitmap start = Pattern(wide ? between(300, 700) : between(1, 90), between(1, 90), Origin);
         start.Fill({0, 0, 5, 5}, RGB(9, 9, 9));
         const int w = wide ? between(257, 650) : between(1, 100), h = between(1, 100);
         const int x = between(-w - 5, start.Width() + 5), y = between(-h - 5, start.Height() + 5);
@@ -195,7 +187,7 @@ TEST(FillOutside, EqualsFillingAllThenDrawingWhatIsKept)
         const int left = between(-8, 40), top = between(-8, 40);
         return TRect{left, top, left + between(-2, 30), top + between(-2, 30)};
     };
-    const TBitmap start = Pattern(40, 36);
+    const TBitmap start = Pattern(40, 36, Origin);
     for (int round = 0; round < 3000; ++round) {
         const TRect area = anyRect(), kept = anyRect();
         SCOPED_TRACE(testing::Message() << "round " << round);
@@ -215,7 +207,7 @@ TEST(FillOutside, EqualsFillingAllThenDrawingWhatIsKept)
 
 TEST(StretchBltEquivalence, ExtremeOffsetsAndSizesStayInside)
 {
-    TBitmap source = Pattern(16, 16);
+    TBitmap source = Pattern(16, 16, Origin);
     TBitmap target(20, 20);
     TBitmap expected = target;
     TBlitPair dc(target, source);
@@ -243,7 +235,7 @@ TEST(StretchBltEquivalence, ErasingWithTheBlankBitmapEqualsCopyingIt)
     } erases[] = {{10, 10, 16, 16, 16, 16}, {-5, 30, 12, 12, 16, 16}, {90, 90, 64, 64, 32, 32},
                   {3, 4, 100, 90, 80, 70},  {0, 0, 40, 40, 100, 100}, {50, -20, 8, 30, 16, 64}};
     for (const auto& e : erases) {
-        TBitmap filled = Pattern(120, 100), copied = Pattern(120, 100);
+        TBitmap filled = Pattern(120, 100, Origin), copied = Pattern(120, 100, Origin);
         {
             TBlitPair dc(filled, *blank);
             StretchBlt(dc.To, e.X, e.Y, e.W, e.H, dc.From, 0, 0, e.SW, e.SH, SRCCOPY);
@@ -302,7 +294,7 @@ TEST(Blit, WindowContextShowsWhatChangedWhenReleased)
             Dirty.Clear();
         }
     } window;
-    TBitmap source = Pattern(8, 8);
+    TBitmap source = Pattern(8, 8, Origin);
     HDC on = GetDC(&window);
     HDC memory = CreateCompatibleDC(on);
     SelectObject(memory, &source);

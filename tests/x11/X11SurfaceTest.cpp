@@ -5,6 +5,7 @@
 // puts a picture's rectangle (or fills one) and compares every window pixel it covers.
 
 #include "platform/window/X11Surface.h"
+#include "tests/core/Pattern.h"
 
 #include <QApplication>
 #include <QTest>
@@ -21,15 +22,6 @@ namespace {
 TColour Origin(int x, int y)
 {
     return RGB(x * 7, y * 5, (x + y) * 3);
-}
-
-TBitmap Pattern(int width, int height)
-{
-    TBitmap b(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            b.SetPixel(x, y, Origin(x, y));
-    return b;
 }
 
 class X11Surface : public testing::Test {
@@ -74,7 +66,7 @@ struct TPutCase {
 // picture, which is more than one part of the shared ring holds and fills it more than once.
 TEST_F(X11Surface, PutsEveryPixelOfTheRectangleAtItsScale)
 {
-    const TBitmap picture = Pattern(640, 520);
+    const TBitmap picture = Pattern(640, 520, Origin);
     const TPutCase cases[] = {
         {"part", {10, 20, 42, 37}, 1},
         {"zoomed", {5, 6, 30, 21}, 2},
