@@ -106,6 +106,8 @@ private:
     TRect Uncovered_;
 
     void Blit(HBITMAP source, const TRect& area);
+    // Whether a drawing of the bitmap writes every pixel of the creature's area.
+    bool Covers(HBITMAP bitmap) const;
     // Wipes what waits to be wiped, except where kept lies, and forgets it.
     void EraseUncovered(const TRect& kept);
 };

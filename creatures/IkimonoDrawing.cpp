@@ -56,11 +56,15 @@ void TIKIMONO::DrawBitmap(HBITMAP bitmap)
     Shown_ = bitmap;
     TRect area;
     const bool shown = DrawnArea(area);
-    // A frame smaller than the creature leaves part of its area as it was.
-    const bool covers = shown && bitmap && bitmap->Width() >= Width && bitmap->Height() >= Height;
-    EraseUncovered(covers ? area : TRect{});
+    EraseUncovered(shown && Covers(bitmap) ? area : TRect{});
     if (shown)
         Blit(bitmap, area);
+}
+
+bool TIKIMONO::Covers(HBITMAP bitmap) const
+{
+    // A bitmap smaller than the creature leaves part of its area as it was.
+    return bitmap && bitmap->Width() >= Width && bitmap->Height() >= Height;
 }
 
 void TIKIMONO::EraseUncovered(const TRect& kept)
@@ -70,7 +74,7 @@ void TIKIMONO::EraseUncovered(const TRect& kept)
         return;
     // The blank bitmap is one colour and larger than any creature, so erasing is a fill.
     const HBITMAP blank = World_.BlankBitmap;
-    if (blank && blank->SolidColour() && blank->Width() >= Width && blank->Height() >= Height)
+    if (Covers(blank) && blank->SolidColour())
         FillOutside(World_.WindowDC, old, kept, *blank->SolidColour());
     else
         Blit(blank, old);

@@ -51,12 +51,12 @@ HBITMAP SelectObject(HDC dc, HBITMAP bitmap);
 // Copies w x h pixels from (sx, sy) of the source to (x, y) of the destination, clipped to
 // both bitmaps. Only SRCCOPY is supported; anything else fails.
 bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, std::uint32_t rop);
-// Paints the part of area outside kept in one colour, clipped to the target: what filling
-// all of area would leave once kept is drawn over, with fewer writes.
-bool FillOutside(HDC dst, const TRect& area, const TRect& kept, TColour colour);
 // Scales the source rectangle onto the destination rectangle, nearest neighbour: the
 // destination pixel at offset (i, j) from (x, y) takes the source pixel at
 // (sx + i * sw / w, sy + j * sh / h), rounded down, and stays as it was when that lies
 // outside the source bitmap.
 bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh,
                 std::uint32_t rop);
+// Paints the part of area outside kept in one colour, clipped to the target: what filling
+// all of area would leave once kept is drawn over, with fewer writes.
+bool FillOutside(HDC dst, const TRect& area, const TRect& kept, TColour colour);

@@ -223,4 +223,3 @@ void TFrameWidget::Detach()
     for (QShortcut* shortcut : findChildren<QShortcut*>())
         shortcut->setEnabled(false);
 }
-

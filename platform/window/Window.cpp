@@ -4,11 +4,11 @@
 #include "platform/window/Window.h"
 
 #include <QCursor>
-#include <QObject>
-#include <QTimerEvent>
 #include <QIcon>
+#include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <QTimerEvent>
 #include <QWidget>
 
 class TWindow::TTimerTarget final : public QObject {
